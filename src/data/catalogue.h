@@ -1,0 +1,40 @@
+#pragma once
+
+#include "data/taggedrecords.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace kw {
+
+struct CatalogueSubject {
+    QString name;            // empty: the subject does not exist
+    int topicCount = 0;      // TTn, at most 10
+    int paperCount = 0;      // TPn, at most 50
+    QStringList topicNames = QStringList(kTopicNameCapacity); // TNn
+};
+
+struct Catalogue {
+    QString title;
+    QString code;
+    std::array<CatalogueSubject, 3> subjects; // subjects 1..3 at 0..2
+
+    bool hasSubject(int subject) const;
+    const CatalogueSubject &subject(int subject) const; // 1-based
+};
+
+// Reads the catalogue records from a tagged record file. Counts and names are
+// read only for subjects with a name. Throws RuntimeError on a damaged record.
+Catalogue ReadCatalogue(const QString &path);
+
+// Extracts the catalogue resource to appFolder/temptext30000.txt, reads it and
+// deletes the copy. A missing resource leaves the catalogue empty.
+Catalogue LoadCatalogue(const QString &appFolder);
+
+// Text that must be a whole number, as a 16-bit count. Throws TypeMismatch
+// or Overflow.
+int ToCount16(const QString &text);
+
+} // namespace kw
