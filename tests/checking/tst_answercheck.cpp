@@ -1,0 +1,234 @@
+#include "checking/answercheck.h"
+#include "checking/slotjudging.h"
+#include "data/runtimeerror.h"
+
+#include <QTest>
+
+using namespace kw;
+
+Q_DECLARE_METATYPE(kw::ErrorKind)
+
+class TestAnswerCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void checkAnswer_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("result");
+
+        QTest::newRow("N same") << "N" << "24075" << "24075" << "C" << "Y";
+        QTest::newRow("N spaces around") << "N" << "24075" << "  24075 " << "C" << "Y";
+        QTest::newRow("N trailing zero") << "N" << "24075" << "24075.0" << "C" << "Y";
+        QTest::newRow("N 3.80 for 3.8") << "N" << "3.8" << "3.80" << "C" << "Y";
+        QTest::newRow("N different") << "N" << "3.8" << "3.08" << "C" << "N";
+        QTest::newRow("N empty") << "N" << "3.8" << "" << "C" << "N";
+        QTest::newRow("N word") << "N" << "3.8" << "three" << "C" << "N";
+        QTest::newRow("N unit typed") << "N" << "12" << "12 cm" << "C" << "N";
+        QTest::newRow("N key with spaces") << "N" << " 12 " << "12" << "C" << "Y";
+        QTest::newRow("N comma locale") << "N" << "3.8" << "3,8" << "de_DE" << "Y";
+        QTest::newRow("N point in comma locale") << "N" << "3.8" << "3.8" << "de_DE" << "Y";
+        QTest::newRow("N grouping in English") << "N" << "24075" << "24,075" << "en_GB" << "Y";
+        QTest::newRow("N 0.1 + 0.2 style") << "N" << "0.3" << "0.30000" << "C" << "Y";
+
+        QTest::newRow("Q space and 3") << "Q" << "3" << " 3" << "C" << "Y";
+        QTest::newRow("Q other option") << "Q" << "3" << "2" << "C" << "N";
+        QTest::newRow("T any case") << "T" << "Airport" << "airport" << "C" << "Y";
+        QTest::newRow("T ends ignored") << "T" << "Airport" << "  AIRPORT  " << "C" << "Y";
+        QTest::newRow("T tab is not a space") << "T" << "Airport" << "\tAirport" << "C" << "N";
+        QTest::newRow("L exact") << "L" << "hungry, they looked for a restaurant"
+                                 << "Hungry, they looked for a restaurant" << "C" << "Y";
+        QTest::newRow("L inner space missing") << "L" << "hungry, they looked for a restaurant"
+                                               << "Hungry,they looked for a restaurant" << "C" << "N";
+        QTest::newRow("L two inner spaces") << "L" << "a cat" << "a  cat" << "C" << "N";
+
+        QTest::newRow("X exact") << "X" << "128 4/7" << "128 4/7" << "C" << "Y";
+        QTest::newRow("X two spaces") << "X" << "128 4/7" << "128  4/7" << "C" << "Y";
+        QTest::newRow("X run together") << "X" << "128 4/7" << "1284/7" << "C" << "N";
+        QTest::newRow("X spaced fraction") << "X" << "1 3/5" << "1 3 / 5" << "C" << "Y";
+        QTest::newRow("X 13/5") << "X" << "1 3/5" << "13/5" << "C" << "N";
+        QTest::newRow("X outer spaces") << "X" << "1 3/5" << "   1 3/5  " << "C" << "Y";
+        QTest::newRow("R spaced") << "R" << "16:20:25" << "16 : 20 : 25" << "C" << "Y";
+        QTest::newRow("R 8 : 3") << "R" << "8:3" << "8 : 3" << "C" << "Y";
+        QTest::newRow("R reversed") << "R" << "8:3" << "3:8" << "C" << "N";
+        QTest::newRow("F spaced") << "F" << "9/28" << "9 / 28" << "C" << "Y";
+        QTest::newRow("F not simplest") << "F" << "1/2" << "2/4" << "C" << "N";
+
+        QTest::newRow("unknown type") << "Z" << "a" << "a" << "C" << "";
+        QTest::newRow("empty type") << "" << "a" << "a" << "C" << "";
+    }
+    void checkAnswer()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, key);
+        QFETCH(QString, entered);
+        QFETCH(QString, locale);
+        QFETCH(QString, result);
+        QCOMPARE(CheckAnswer(entered, key, type, QLocale(locale)), result);
+    }
+
+    void nonNumericNumberKeyIsATypeMismatch()
+    {
+        try {
+            CheckAnswer(QStringLiteral("3"), QStringLiteral("three"), QStringLiteral("N"), QLocale::c());
+            QFAIL("no error raised");
+        } catch (const RuntimeError &error) {
+            QCOMPARE(error.kind(), ErrorKind::TypeMismatch);
+        }
+    }
+
+    void alternatives_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QStringList>("alternatives");
+        QTest::newRow("two") << ";that;which" << QStringList{"that", "which"};
+        QTest::newRow("one") << ";Food" << QStringList{"Food"};
+        QTest::newRow("empty entry") << ";a;;b" << QStringList{"a", "", "b"};
+        QTest::newRow("first character stands for ;") << "x;b;c" << QStringList{"", "b;c"};
+        QTest::newRow("spaces kept") << "; the cat ;dog" << QStringList{" the cat ", "dog"};
+    }
+    void alternatives()
+    {
+        QFETCH(QString, key);
+        QFETCH(QStringList, alternatives);
+        QCOMPARE(AlternativesOf(key), alternatives);
+    }
+
+    void checkGroupAnswer_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("results"); // one letter per slot
+
+        QTest::newRow("M which") << QStringList{";that;which"} << QStringList{"Which"} << "Y";
+        QTest::newRow("M empty") << QStringList{";that;which"} << QStringList{""} << "N";
+        QTest::newRow("M both given") << QStringList{";that;which"} << QStringList{"that;which"} << "N";
+        QTest::newRow("M spaces and case") << QStringList{";throughout;during"} << QStringList{"  DURING "} << "Y";
+        QTest::newRow("M empty alternative") << QStringList{";a;"} << QStringList{""} << "Y";
+
+        const QStringList food{";Food;Water;Oxygen", " ", " "};
+        QTest::newRow("G repeated alternative") << food << QStringList{"water", "Water", "oxygen"} << "YNY";
+        QTest::newRow("G all different") << food << QStringList{"oxygen", "food", "WATER"} << "YYY";
+        QTest::newRow("G follower right, head wrong") << food << QStringList{"sand", "water", "food"} << "NYY";
+        QTest::newRow("G empty answers") << food << QStringList{"", "", ""} << "NNN";
+        QTest::newRow("G follower of spaces") << food << QStringList{"food", "   ", "food"} << "YNN";
+        QTest::newRow("G head repeats a follower") << food << QStringList{"food", "water", "water"} << "YYN";
+
+        QStringList twenty{";1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;20;21"};
+        QStringList given{"21"};
+        for (int i = 1; i <= 20; ++i) {
+            twenty << " ";
+            given << QString::number(i);
+        }
+        QTest::newRow("G head and 20 followers") << twenty << given << QString(21, QLatin1Char('Y'));
+
+        QTest::newRow("G two groups side by side")
+            << QStringList{";a;b", " ", ";c;d", " "} << QStringList{"a", "c", "c", "c"} << "YNYN";
+        QTest::newRow("M follower joins the group")
+            << QStringList{";a;b", " ", "3"} << QStringList{"b", "a", "3"} << "YY";
+    }
+    void checkGroupAnswer()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, results);
+        const QStringList types(keys.size(), QStringLiteral("G"));
+        for (int slot = 1; slot <= results.size(); ++slot)
+            QCOMPARE(CheckGroupAnswer(answers, keys, types, slot), QString(results.at(slot - 1)));
+    }
+
+    void groupModelAnswer_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QStringList>("models");
+
+        const QStringList food{";Food;Water;Oxygen", " ", " "};
+        QTest::newRow("water, sand, empty") << food << QStringList{"water", "sand", ""}
+                                            << QStringList{"Food", "Food", "Oxygen"};
+        QTest::newRow("nothing given") << food << QStringList{"", "", ""}
+                                       << QStringList{"Food", "Water", "Oxygen"};
+        QTest::newRow("all right") << food << QStringList{"oxygen", "food", "water"}
+                                   << QStringList{"", "", ""};
+        QTest::newRow("empty head, follower gave one") << food << QStringList{"", "food", ""}
+                                                       << QStringList{"", "Oxygen", "Oxygen"};
+        QTest::newRow("wrong head") << food << QStringList{"sand", "water", "oxygen"}
+                                    << QStringList{"Food", "", ""};
+        QTest::newRow("group ends at the next head")
+            << QStringList{";a;b", " ", ";c;d"} << QStringList{"x", "y", "z"} << QStringList{"a", "b", "c"};
+        QTest::newRow("more slots than alternatives")
+            << QStringList{";a", " "} << QStringList{"", ""} << QStringList{"a", ""};
+    }
+    void groupModelAnswer()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, models);
+        const QStringList types(keys.size(), QStringLiteral("G"));
+        for (int slot = 1; slot <= models.size(); ++slot)
+            QCOMPARE(GroupModelAnswer(answers, keys, types, slot), models.at(slot - 1));
+    }
+
+    void malformedKeysFail_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<int>("slot");
+        QTest::newRow("paper starts with a follower") << QStringList{" ", " "} << 2;
+        QTest::newRow("first slot a follower") << QStringList{" "} << 1;
+        QTest::newRow("head without ;") << QStringList{"Food", " "} << 1;
+        QTest::newRow("follower of a head without ;") << QStringList{"Food", " "} << 2;
+        QStringList tooLong{";a"};
+        for (int i = 0; i < 22; ++i)
+            tooLong << " ";
+        QTest::newRow("22nd follower has no head") << tooLong << 23;
+        QTest::newRow("slot past the paper") << QStringList{";a"} << 2;
+        QTest::newRow("slot zero") << QStringList{";a"} << 0;
+    }
+    void malformedKeysFail()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(int, slot);
+        const QStringList answers(keys.size());
+        const QStringList types(keys.size(), QStringLiteral("G"));
+        for (auto check : {&CheckGroupAnswer, &GroupModelAnswer}) {
+            try {
+                check(answers, keys, types, slot);
+                QFAIL("no error raised");
+            } catch (const RuntimeError &error) {
+                QCOMPARE(error.kind(), ErrorKind::SubscriptOutOfRange);
+            }
+        }
+    }
+
+    void fewerAnswersThanKeysFail()
+    {
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, CheckGroupAnswer({QStringLiteral("a")}, {QStringLiteral(";a"), QStringLiteral(" ")},
+                                                                {}, 2));
+    }
+
+    void judgeSlotDispatchesByType_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("M through alternatives") << "M" << ";a;b" << "B" << "Y";
+        QTest::newRow("T compares the whole key") << "T" << ";a;b" << "b" << "N";
+        QTest::newRow("N through numbers") << "N" << "5" << "5.0" << "Y";
+        QTest::newRow("unknown type is blank") << "W" << "5" << "5" << "";
+    }
+    void judgeSlotDispatchesByType()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, key);
+        QFETCH(QString, answer);
+        QFETCH(QString, result);
+        QCOMPARE(JudgeSlot({answer}, {key}, {type}, 1, QLocale::c()), result);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAnswerCheck)
+#include "tst_answercheck.moc"
