@@ -176,6 +176,7 @@ class Fig:
             p, q = q, p
             m = ccw(v, p, q)
         assert abs(m - float(value)) < 0.01, (label, value, m)
+        assert abs(float(value) - 90) > 0.5, "mark right angles with a square"
         self.checked += 1
         self.angles.append((v, p, q, label, radius))
 
@@ -567,9 +568,22 @@ def spread(rng, total, n, lo, step=1, hi=None):
         cuts = sorted(rng.sample(range(1, total // step), n - 1))
         parts = [b - a for a, b in zip([0] + cuts, cuts + [total // step])]
         parts = [x * step for x in parts]
-        if min(parts) >= lo and (hi is None or max(parts) <= hi):
+        if min(parts) >= lo and (hi is None or max(parts) <= hi) and 90 not in parts:
             return parts
     raise RuntimeError("spread failed")
+
+
+def fresh(rng, tag, seq):
+    """Choose from seq, avoiding what this paper has already used under tag."""
+    seq = list(seq)
+    used = rng.used.setdefault(tag, [])
+    avail = [x for x in seq if x not in used]
+    if not avail:
+        del used[:]
+        avail = seq
+    x = rng.choice(avail)
+    used.append(x)
+    return x
 
 
 def pick(rng, lo, hi, step=1, avoid=()):
@@ -908,11 +922,11 @@ def t_iso(rng, L, q):
     f = Fig()
     step = 2 if L == 0 else 1
     if rng.random() < 0.5:
-        apex = pick(rng, 30, 110, 10 if L == 0 else 2)
+        apex = pick(rng, 30, 110, 10 if L == 0 else 2, avoid=(60, 90))
         base = (180 - apex) // 2
         mode = "apex"
     else:
-        base = pick(rng, 35, 75, 5 if L == 0 else 1)
+        base = pick(rng, 35, 75, 5 if L == 0 else 1, avoid=(45, 60))
         apex = 180 - 2 * base
         mode = "base"
     A, B, C = tri_from(base, base, 160)
@@ -1507,11 +1521,11 @@ def frac_html(n, d):
 
 def t_turn(rng, L, q):
     v = rng.choice(["deg", "frac", "right"] if L < 3 else ["deg", "frac", "mixed"])
-    n, d = rng.choice(TURN_FRACS[L])
+    n, d = fresh(rng, "turn", TURN_FRACS[L])
     deg = Fr(360 * n, d)
     assert deg.denominator == 1
     if v == "deg" and L <= 1:
-        n2, d2 = rng.choice([fr for fr in TURN_FRACS[L] if fr != (n, d)])
+        n2, d2 = fresh(rng, "turn", [fr for fr in TURN_FRACS[L] if fr != (n, d)])
         q.instr = "A complete turn is 360&deg;."
         q.p("How many degrees are there in")
         q.part("%s of a complete turn?" % frac_html(n, d))
@@ -1657,7 +1671,7 @@ def t_clock(rng, L, q):
         while True:
             h = rng.randint(1, 12)
             m = 0
-            if h not in (6, 12) and (L == 1 or h in (1, 2, 3, 4, 8, 9, 10, 11)):
+            if h not in (3, 6, 9, 12):
                 break
     elif L == 2:
         h = rng.choice([1, 2, 3, 4, 7, 8, 9, 10, 11])
@@ -1691,7 +1705,17 @@ def t_clock(rng, L, q):
 def t_clock_word(rng, L, q):
     v = rng.choice(["min", "hour"] if L < 3 else ["min", "hour", "back"])
     q.instr = rng.choice(["Think about how the hands of a clock move.", "Answer the question about the clock."])
-    if v == "min":
+    if L <= 1 and rng.random() < 0.6:
+        k = rng.randint(2, 5)
+        a, b = sorted(rng.sample(range(1, 12), 2))
+        q.instr = "Answer both parts."
+        q.p("Think about the hands of a clock.")
+        q.part("How many degrees does the hour hand turn in %d hours?" % k)
+        q.part("The minute hand moves clockwise from pointing at %d to pointing at %d. "
+               "Through how many degrees does it turn?" % (a, b))
+        q.N(30 * k)
+        q.N((b - a) * 30)
+    elif v == "min":
         if L <= 1:
             a, b = sorted(rng.sample(range(1, 12), 2))
             q.p("The minute hand of a clock moves clockwise from pointing at %d to pointing at %d." % (a, b))
@@ -1720,7 +1744,7 @@ def t_word(rng, L, q):
              2: ["iso_apex", "iso_base", "para", "quad", "right"],
              3: ["iso_base", "para", "ratio", "diff", "equal3"],
              4: ["ratio", "diff", "equal3", "iso_base", "rhombus"]}[L]
-    v = rng.choice(kinds)
+    v = fresh(rng, "tword", kinds)
     step = 5 if L == 0 else 1
     if v == "tri":
         a, b, c = tri_angles(rng, L, 25, 110, step)
@@ -1803,12 +1827,815 @@ def t_word(rng, L, q):
 
 
 # ---------------------------------------------------------------------------
+# Topic 4: Decimals
+# ---------------------------------------------------------------------------
+
+def rdec(rng, lo, hi, dp, tidy=True):
+    """A random number between lo and hi with exactly dp decimal places
+    (last decimal digit not zero when tidy)."""
+    while True:
+        n = rng.randint(int(lo * 10 ** dp), int(hi * 10 ** dp))
+        if dp == 0 or not tidy or n % 10 != 0:
+            return Fr(n, 10 ** dp)
+
+
+def places(v):
+    v = Fr(v)
+    k = 0
+    while (v * 10 ** k).denominator != 1:
+        k += 1
+    return k
+
+
+def money(v):
+    return "&pound;" + dec(v, 2)
+
+
+def fh(n, d):
+    return frac_html(n, d)
+
+
+def mixed_html(v):
+    v = Fr(v)
+    w = v.numerator // v.denominator
+    r = v - w
+    if w == 0:
+        return fh(r.numerator, r.denominator)
+    if r == 0:
+        return str(w)
+    return "%d %s" % (w, fh(r.numerator, r.denominator))
+
+
+PLACE_NAMES = {1: "tenths", 2: "hundredths", 3: "thousandths", 0: "ones", -1: "tens"}
+
+
+def digits_of(v, dp):
+    """Digits of v as a dict place -> digit (place 1 = tenths, 0 = ones, -1 = tens)."""
+    n = int(v * 10 ** dp)
+    s = str(n).rjust(dp + 1, "0")
+    out = {}
+    for i, ch in enumerate(reversed(s)):
+        out[dp - i] = int(ch)
+    return out
+
+
+def distinct_digit_number(rng, whole_lo, whole_hi, dp):
+    while True:
+        w = rng.randint(whole_lo, whole_hi)
+        fr = [rng.randint(1, 9) for _ in range(dp)]
+        ds = [int(c) for c in str(w)] + fr
+        if len(set(ds)) == len(ds) and 0 not in ds[1:]:
+            v = w + Fr(int("".join(map(str, fr))), 10 ** dp)
+            return v
+
+
+def d_value(rng, L, q):
+    dp = 2 if L <= 1 else 3
+    v = distinct_digit_number(rng, 1 if L < 2 else 10, 9 if L < 2 else 99, dp)
+    dg = digits_of(v, dp)
+    if L <= 2:
+        pos = rng.randint(1, dp)
+        d = dg[pos]
+        q.instr = "Give your answer as a decimal."
+        q.p("What is the value of the digit <b>%d</b> in <b>%s</b>?" % (d, dec(v)))
+        q.N(Fr(d, 10 ** pos))
+    else:
+        p1, p2 = rng.sample(range(1, dp + 1), 2)
+        q.instr = "Give your answers as decimals."
+        q.p("Look at the number <b>%s</b>." % dec(v))
+        q.part("What is the value of the digit %d?" % dg[p1])
+        q.part("What is the value of the digit %d?" % dg[p2])
+        q.N(Fr(dg[p1], 10 ** p1))
+        q.N(Fr(dg[p2], 10 ** p2))
+
+
+def d_place_mc(rng, L, q):
+    dp = 2 if L == 0 else 3
+    v = distinct_digit_number(rng, 10, 99, dp)
+    dg = digits_of(v, dp)
+    pos = rng.randint(1, dp)
+    d = dg[pos]
+    opts = ["the tens place", "the tenths place", "the hundredths place", "the thousandths place"]
+    key = {1: 2, 2: 3, 3: 4}[pos]
+    if dp == 2:
+        opts[3] = "the ones place"
+        key = {1: 2, 2: 3}[pos]
+    q.instr = "Choose the correct answer."
+    q.p("In the number <b>%s</b>, in which place is the digit <b>%d</b>?" % (dec(v), d))
+    q.options(opts)
+    q.key("Q", str(key))
+
+
+def d_compose(rng, L, q):
+    kinds = {0: ["sum", "words"], 1: ["sum", "words", "hund"], 2: ["fracs", "words", "thou"],
+             3: ["fracs", "thou", "words2"], 4: ["fracs", "thou", "words2", "mixed"]}[L]
+    v = rng.choice(kinds)
+    q.instr = "Write the number as a decimal."
+    if v == "sum":
+        w = rng.randint(1, 19)
+        a = rng.randint(1, 9)
+        b = rng.randint(1, 9)
+        if L == 0:
+            terms = [str(w), dec(Fr(a, 10)), dec(Fr(b, 100))]
+            val = w + Fr(a, 10) + Fr(b, 100)
+        else:
+            terms = [str(w), dec(Fr(a, 10)), dec(Fr(b, 1000))]
+            val = w + Fr(a, 10) + Fr(b, 1000)
+        rng.shuffle(terms) if L >= 1 else None
+        q.p("Write <b>%s</b> as a single decimal number." % " + ".join(terms))
+    elif v == "words":
+        o, t, h = rng.randint(1, 9), rng.randint(0 if L else 1, 9), rng.randint(1, 9)
+        val = o + Fr(t, 10) + Fr(h, 100)
+        parts = ["%d one%s" % (o, "" if o == 1 else "s")]
+        if t:
+            parts.append("%d tenth%s" % (t, "" if t == 1 else "s"))
+        parts.append("%d hundredth%s" % (h, "" if h == 1 else "s"))
+        q.p("Write the number that has %s." % and_list(parts))
+    elif v == "hund":
+        n = rng.randint(11, 99)
+        val = Fr(n, 100)
+        q.p("Write <b>%d hundredths</b> as a decimal." % n)
+    elif v == "thou":
+        n = rng.choice([rng.randint(11, 99), rng.randint(101, 999)])
+        if n % 10 == 0:
+            n += 1
+        val = Fr(n, 1000)
+        q.p("Write <b>%d thousandths</b> as a decimal." % n)
+    elif v == "fracs":
+        w = rng.randint(2, 60)
+        a, b = rng.randint(1, 9), rng.randint(1, 9)
+        if rng.random() < 0.5:
+            val = w + Fr(a, 10) + Fr(b, 1000)
+            q.p("Write <b>%d + %s + %s</b> as a decimal." % (w, fh(a, 10), fh(b, 1000)))
+        else:
+            val = w + Fr(a, 100) + Fr(b, 1000)
+            q.p("Write <b>%d + %s + %s</b> as a decimal." % (w, fh(a, 100), fh(b, 1000)))
+    elif v == "words2":
+        t, th, hu = rng.randint(1, 9), rng.randint(1, 9), rng.randint(1, 9)
+        val = 10 * t + Fr(th, 10) + Fr(hu, 1000)
+        q.p("Write the number that has %d tens, %d tenth%s and %d thousandth%s." %
+            (t, th, "" if th == 1 else "s", hu, "" if hu == 1 else "s"))
+    else:
+        w = rng.randint(2, 30)
+        n = rng.randint(11, 99)
+        val = w + Fr(n, 1000)
+        q.p("Write <b>%d and %d thousandths</b> as a decimal." % (w, n))
+    q.N(val)
+
+
+def d_count_parts(rng, L, q):
+    v = rng.choice(["tenths", "hundredths", "thousandths"] if L >= 2 else ["tenths", "hundredths"])
+    if v == "tenths":
+        x = rdec(rng, 1, 20, 1)
+        n = x * 10
+    elif v == "hundredths":
+        x = rdec(rng, 0.1, 9, rng.choice([1, 2]))
+        n = x * 100
+    else:
+        x = rdec(rng, 0.01, 3, rng.choice([1, 2]))
+        n = x * 1000
+    assert n.denominator == 1
+    q.instr = "Think about place value."
+    q.p("How many <b>%s</b> are there in <b>%s</b>?" % (v, dec(x)))
+    q.N(int(n))
+
+
+def close_decimals(rng, L, count):
+    """Numbers that are easy to muddle: same digits in different places."""
+    while True:
+        a, b = rng.sample(range(1, 10), 2)
+        w = 0 if L <= 1 else rng.randint(1, 9)
+        cands = [Fr(a, 10), Fr(10 * a + b, 100), Fr(10 * b + a, 100), Fr(a, 100),
+                 Fr(100 * a + b, 1000), Fr(b, 10), Fr(10 * a + b, 1000), Fr(100 * b + a, 1000)]
+        if L >= 3:
+            cands += [Fr(100 * a + 10 * b, 1000) + Fr(1, 1000), Fr(10 * a + b, 100) + Fr(5, 1000)]
+        cands = sorted(set(w + c for c in cands))
+        if len(cands) >= count:
+            return rng.sample(cands, count)
+
+
+def d_compare(rng, L, q):
+    vals = close_decimals(rng, L, 4)
+    big = rng.random() < 0.5
+    target = max(vals) if big else min(vals)
+    q.instr = "Choose the correct answer."
+    q.p("Which of these numbers is the <b>%s</b>?" % ("largest" if big else "smallest"))
+    q.options([dec(v) for v in vals])
+    q.key("Q", str(vals.index(target) + 1))
+
+
+def d_order(rng, L, q):
+    vals = close_decimals(rng, L, 5)
+    srt = sorted(vals)
+    q.instr = "Answer both parts."
+    q.p("Here are five numbers: <b>%s</b>." % ", &nbsp;".join(dec(v) for v in vals))
+    q.p("Put them in order from the smallest to the largest.")
+    q.part("Which number comes first?")
+    q.part("Which number comes third?")
+    q.N(srt[0])
+    q.N(srt[2])
+
+
+def round_to(v, k):
+    d = Decimal(v.numerator) / Decimal(v.denominator)
+    r = d.quantize(Decimal(1).scaleb(-k), rounding=ROUND_HALF_UP)
+    return Fr(r)
+
+
+def d_round(rng, L, q):
+    if L == 0 and rng.random() < 0.4:
+        v = rdec(rng, 1, 30, 2)
+        k = rng.choice([0, 1])
+        names = {0: "the nearest whole number", 1: "1 decimal place"}
+        q.instr = "Round the number."
+        q.p("Round <b>%s</b> to %s." % (dec(v), names[k]))
+        q.key("N", dec(round_to(v, k), k))
+        return
+    if L <= 1:
+        v = rdec(rng, 1, 50, rng.choice([2, 3]) if L else 2)
+        k1, k2 = 0, 1
+        if places(v) == 3:
+            k2 = rng.choice([1, 2])
+        q.instr = "Round the number."
+        q.p("Look at the number <b>%s</b>." % dec(v))
+        q.part("Round it to the nearest whole number.")
+        q.part("Round it to %d decimal place%s." % (k2, "" if k2 == 1 else "s"))
+        q.key("N", dec(round_to(v, k1), 0))
+        q.key("N", dec(round_to(v, k2), k2))
+        return
+    while True:
+        v = rdec(rng, 2, 90, 3)
+        if L >= 3 and rng.random() < 0.6:
+            # make a nine carry over
+            w = rng.randint(2, 60)
+            v = w + Fr(rng.choice([96, 97, 98, 99]), 100) + Fr(rng.randint(5, 9), 1000)
+        r = [round_to(v, k) for k in (0, 1, 2)]
+        if len(set(r)) >= 2:
+            break
+    q.instr = "Round the number."
+    q.p("Round <b>%s</b> to" % dec(v))
+    q.part("the nearest whole number,")
+    q.part("1 decimal place,")
+    q.part("2 decimal places.")
+    for k in (0, 1, 2):
+        q.key("N", dec(r[k], k))
+
+
+ROUND_CONTEXTS = [
+    ("A parcel has a mass of %s kg.", "kg", "the nearest tenth of a kilogram", 1, "kilograms"),
+    ("A pencil is %s cm long.", "cm", "the nearest centimetre", 0, "cm"),
+    ("Leo ran 100 m in %s seconds.", "s", "the nearest tenth of a second", 1, "seconds"),
+    ("A bottle holds %s litres of water.", "l", "1 decimal place", 1, "litres"),
+    ("A garden path is %s m long.", "m", "the nearest metre", 0, "metres"),
+    ("A bag of apples has a mass of %s kg.", "kg", "2 decimal places", 2, "kilograms"),
+]
+
+
+def d_round_ctx(rng, L, q):
+    text, unit, how, k, uname = fresh(rng, "round", [c for c in ROUND_CONTEXTS if L > 0 or c[3] < 2])
+    dp = 3 if k == 2 else (2 if L == 0 else rng.choice([2, 3]))
+    v = rdec(rng, 1, 20, dp)
+    q.instr = "Round the measurement."
+    q.p(text % dec(v))
+    q.p("Round this to %s. Give your answer in %s." % (how, uname))
+    q.key("N", dec(round_to(v, k), k))
+
+
+FRACS_BY_LEVEL = {
+    0: [(1, 2), (1, 4), (3, 4), (1, 5), (2, 5), (3, 5), (4, 5), (3, 10), (7, 10), (9, 10)],
+    1: [(3, 4), (2, 5), (4, 5), (7, 10), (3, 20), (7, 20), (11, 20), (9, 25), (12, 25), (17, 50)],
+    2: [(1, 8), (3, 8), (5, 8), (7, 20), (13, 20), (21, 25), (23, 50), (37, 50), (3, 25)],
+    3: [(7, 8), (3, 40), (9, 40), (17, 20), (19, 25), (13, 200), (21, 200), (3, 125), (31, 50)],
+    4: [(11, 40), (27, 40), (9, 125), (33, 200), (21, 40), (49, 250), (37, 40), (17, 125)],
+}
+
+
+def d_frac2dec(rng, L, q):
+    n, d = fresh(rng, "frac", FRACS_BY_LEVEL[L])
+    val = Fr(n, d)
+    q.instr = "Write the fraction as a decimal."
+    if L >= 2 and rng.random() < 0.5:
+        w = rng.randint(1, 9)
+        val += w
+        q.p("Write %d %s as a decimal." % (w, fh(n, d)))
+    else:
+        q.p("Write %s as a decimal." % fh(n, d))
+    q.N(val)
+
+
+def d_dec2frac(rng, L, q):
+    while True:
+        dp = 1 if L == 0 else (2 if L <= 2 else rng.choice([2, 3]))
+        x = rdec(rng, 0.01, 0.99, dp)
+        if L == 0:
+            x = Fr(rng.choice(["0.5", "0.2", "0.4", "0.6", "0.8", "0.25", "0.75"]))
+        fr = Fr(x)
+        if fr.denominator < 10 ** places(x):
+            break
+    if L >= 2 and rng.random() < 0.5:
+        w = rng.randint(1, 9)
+        x = w + x
+        q.instr = "Write the answer in its simplest form."
+        q.p("Write <b>%s</b> as a mixed number in its simplest form." % dec(x))
+        q.key("X", "%d %d/%d" % (w, fr.numerator, fr.denominator))
+    else:
+        q.instr = "Write the answer in its simplest form."
+        q.p("Write <b>%s</b> as a fraction in its simplest form." % dec(x))
+        q.key("F", "%d/%d" % (fr.numerator, fr.denominator))
+
+
+def d_equiv_mc(rng, L, q):
+    n, d = fresh(rng, "frac", FRACS_BY_LEVEL[min(L, 3)])
+    val = Fr(n, d)
+    k = places(val)
+    digits = int(val * 10 ** k)
+    # misreadings: the digits over the wrong power of ten, "one over the digits",
+    # the digits split into a fraction, the fraction with its parts swapped
+    cands = [(digits, 10 ** (k + 1)), (1, digits) if 1 < digits <= 30 else (digits, 10 ** (k - 1)),
+             (digits // 10, digits % 10) if digits >= 10 and 0 < digits % 10 and digits // 10 < digits % 10 else (n, d * 10),
+             (n, d * 10), (digits, 10 ** (k + 2)), (n + 1, d)]
+    opts = [(n, d)]
+    for c in cands:
+        if c[1] > 1 and Fr(c[0], c[1]) != val and c not in opts and Fr(c[0], c[1]) not in [Fr(*o) for o in opts]:
+            opts.append(c)
+        if len(opts) == 4:
+            break
+    rng.shuffle(opts)
+    assert sum(1 for a, b in opts if Fr(a, b) == val) == 1
+    q.instr = "Choose the correct answer."
+    q.p("Which of these fractions is equal to <b>%s</b>?" % dec(val))
+    q.options([fh(a, b) for a, b in opts])
+    q.key("Q", str([Fr(a, b) for a, b in opts].index(val) + 1))
+
+
+CALC = ["Work out", "Calculate", "Find the value of", "Work out"]
+
+
+def d_add(rng, L, q):
+    if L == 0:
+        a, b = rdec(rng, 1, 30, 1), rdec(rng, 1, 30, rng.choice([1, 2]))
+    elif L == 1:
+        a, b = rdec(rng, 2, 60, 2), rdec(rng, 1, 30, rng.choice([1, 2]))
+    elif L == 2:
+        a, b = rdec(rng, 10, 200, rng.choice([1, 2])), rdec(rng, 1, 90, 2)
+    else:
+        a, b = rdec(rng, 10, 400, rng.choice([1, 3])), rdec(rng, 1, 90, rng.choice([2, 3]))
+    if L <= 1:
+        c, d = rdec(rng, 1, 40, 1 + L), rdec(rng, 1, 20, rng.choice([1, 2]))
+        q.instr = "Answer both parts."
+        q.part("<b>%s + %s</b> =" % (dec(a), dec(b)))
+        q.part("<b>%s + %s</b> =" % (dec(c), dec(d)))
+        q.N(a + b)
+        q.N(c + d)
+    elif L >= 3 and rng.random() < 0.5:
+        c = rdec(rng, 1, 9, 2)
+        q.p("%s <b>%s + %s + %s</b>." % (rng.choice(CALC), dec(a), dec(b), dec(c)))
+        q.N(a + b + c)
+    else:
+        q.p("%s <b>%s + %s</b>." % (rng.choice(CALC), dec(a), dec(b)))
+        q.N(a + b)
+
+
+def d_sub(rng, L, q):
+    while True:
+        if L == 0:
+            a, b = rdec(rng, 5, 40, 1), rdec(rng, 1, 20, 1)
+        elif L == 1:
+            a, b = rdec(rng, 5, 60, 2), rdec(rng, 1, 40, rng.choice([1, 2]))
+        elif L == 2:
+            a, b = Fr(rng.randint(5, 50)), rdec(rng, 1, 40, rng.choice([1, 2]))
+        else:
+            a, b = rdec(rng, 10, 100, rng.choice([1, 2])), rdec(rng, 1, 60, rng.choice([2, 3]))
+        if a - b >= Fr(1, 2):
+            break
+    if L <= 1:
+        c = Fr(rng.randint(3, 20))
+        d = rdec(rng, 0.1, float(c) - 0.5, 1 + L)
+        q.instr = "Answer both parts."
+        q.part("<b>%s &minus; %s</b> =" % (dec(a), dec(b)))
+        q.part("<b>%s &minus; %s</b> =" % (dec(c), dec(d)))
+        q.N(a - b)
+        q.N(c - d)
+        return
+    q.p("%s <b>%s &minus; %s</b>." % (rng.choice(CALC), dec(a), dec(b)))
+    q.N(a - b)
+
+
+def d_pow10(rng, L, q):
+    def one():
+        p = rng.choice([10, 100, 1000] if L >= 1 else [10, 100])
+        mul = rng.random() < 0.5
+        if mul:
+            x = rdec(rng, 0.01, 50, rng.choice([1, 2, 3] if L >= 2 else [1, 2]))
+            return "%s &times; %d" % (dec(x), p), x * p
+        while True:
+            x = rdec(rng, 0.1, 900, rng.choice([0, 1, 2] if L >= 2 else [0, 1]))
+            if places(x / p) <= 3:
+                return "%s &divide; %d" % (dec(x), p), x / p
+    if L <= 1:
+        e, v = one()
+        q.p("%s <b>%s</b>." % (rng.choice(CALC), e))
+        q.N(v)
+    else:
+        (e1, v1), (e2, v2) = one(), one()
+        q.instr = "Answer both parts."
+        q.part("<b>%s</b> =" % e1)
+        q.part("<b>%s</b> =" % e2)
+        q.N(v1)
+        q.N(v2)
+
+
+def d_missing(rng, L, q):
+    p = rng.choice([10, 100, 1000])
+    x = rdec(rng, 0.01, 20, rng.choice([1, 2, 3]))
+    v = rng.choice(["mul", "div", "start"] if L >= 2 else ["mul", "div"])
+    q.instr = "Find the missing number."
+    blank = '<span class="blank">&nbsp;</span>'
+    if v == "mul":
+        q.p("Fill in the missing number: &nbsp; <b>%s &times; %s = %s</b>" % (dec(x), blank, dec(x * p)))
+        q.N(p)
+    elif v == "div":
+        q.p("Fill in the missing number: &nbsp; <b>%s &divide; %s = %s</b>" % (dec(x * p), blank, dec(x)))
+        q.N(p)
+    else:
+        q.p("Fill in the missing number: &nbsp; <b>%s &divide; %d = %s</b>" % (blank, p, dec(x)))
+        q.N(x * p)
+
+
+def d_mul(rng, L, q):
+    if L == 0:
+        a, b = rdec(rng, 0.2, 9, 1), rng.randint(2, 9)
+    elif L == 1:
+        a, b = rdec(rng, 0.1, 9, 2), rng.randint(3, 9)
+    elif L == 2:
+        a, b = rdec(rng, 1, 30, rng.choice([1, 2])), rng.randint(6, 12)
+    elif L == 3:
+        a, b = rdec(rng, 0.1, 20, 2), rng.choice([20, 30, 40, 50, 60, 70, 80, 12, 15])
+    else:
+        a, b = rdec(rng, 0.01, 10, rng.choice([2, 3])), rng.choice([13, 24, 25, 30, 40, 60, 300, 400])
+    q.p("%s <b>%s &times; %d</b>." % (rng.choice(CALC), dec(a), b))
+    q.N(a * b)
+
+
+def d_div(rng, L, q):
+    if L == 0:
+        d = rng.randint(2, 5)
+        ans = rdec(rng, 0.2, 9, 1)
+    elif L == 1:
+        d = rng.randint(3, 9)
+        ans = rdec(rng, 0.2, 12, rng.choice([1, 2]))
+    elif L == 2:
+        d = rng.randint(4, 9)
+        ans = rdec(rng, 1, 30, 2)
+    elif L == 3:
+        d = rng.choice([6, 7, 8, 9, 11, 12, 20, 30, 40])
+        ans = rdec(rng, 0.05, 9, 2)
+    else:
+        d = rng.choice([8, 12, 15, 25, 40, 50, 60, 300])
+        ans = rdec(rng, 0.01, 5, rng.choice([2, 3]))
+    x = ans * d
+    q.p("%s <b>%s &divide; %d</b>." % (rng.choice(CALC), dec(x), d))
+    q.N(ans)
+
+
+# (big unit, small unit, factor, big unit name, small unit name)
+UNITS = [("kg", "g", 1000, "kilograms", "grams"),
+         ("m", "cm", 100, "metres", "centimetres"),
+         ("km", "m", 1000, "kilometres", "metres"),
+         ("l", "ml", 1000, "litres", "millilitres"),
+         ("cm", "mm", 10, "centimetres", "millimetres")]
+
+
+def d_measure(rng, L, q):
+    big, small, f, bn, sn = fresh(rng, "unit", UNITS)
+    v = rng.choice(["down", "up"] if L < 2 else ["down", "up", "compound"])
+    if v == "down":
+        x = rdec(rng, 0.1, 9, min(places(Fr(1, f)), rng.choice([1, 2, 3] if L else [1, 2])))
+        q.instr = "Convert the measurement."
+        q.p("Write <b>%s %s</b> in %s." % (dec(x), big, sn))
+        q.N(x * f)
+    elif v == "up":
+        n = rng.randint(1, 9 * f)
+        if L == 0:
+            n = rng.randint(1, 9) * f // 10 if f >= 100 else rng.randint(11, 99)
+        x = Fr(n)
+        q.instr = "Convert the measurement."
+        q.p("Write <b>%d %s</b> in %s." % (n, small, bn))
+        q.N(x / f)
+    else:
+        a = rng.randint(1, 12)
+        b = rng.randint(1, f - 1)
+        if f >= 100 and rng.random() < 0.5:
+            b = rng.randint(1, 9) if f == 100 else rng.randint(5, 95)
+        q.instr = "Convert the measurement."
+        q.p("Write <b>%d %s %d %s</b> in %s." % (a, big, b, small, bn))
+        q.N(a + Fr(b, f))
+
+
+NAMES = ["Ava", "Ben", "Chloe", "Dev", "Ella", "Finn", "Grace", "Hari", "Isla", "Jack", "Kiran", "Lily",
+         "Max", "Nia", "Omar", "Priya", "Ravi", "Sofia", "Tom", "Zara"]
+HE = {"Ben", "Dev", "Finn", "Hari", "Jack", "Kiran", "Max", "Omar", "Ravi", "Tom"}
+
+
+def pron(name):
+    return "he" if name in HE else "she"
+
+
+SHOP = [("pen", "pens", (0.6, 2)), ("notebook", "notebooks", (1, 3.5)), ("ruler", "rulers", (0.5, 1.5)),
+        ("sandwich", "sandwiches", (2, 4)), ("bottle of juice", "bottles of juice", (0.7, 1.8)),
+        ("apple", "apples", (0.3, 0.7)), ("comic", "comics", (2, 5)), ("pack of stickers", "packs of stickers", (1, 3)),
+        ("muffin", "muffins", (1, 2.5)), ("birthday card", "birthday cards", (1.5, 3.5))]
+
+
+def d_money(rng, L, q):
+    name = fresh(rng, "name", NAMES)
+    (s1, p1, r1) = fresh(rng, "shop", SHOP)
+    (s2, p2, r2) = fresh(rng, "shop", SHOP)
+    a = rdec(rng, r1[0], r1[1], 2, tidy=False)
+    b = rdec(rng, r2[0], r2[1], 2, tidy=False)
+    if L <= 1:
+        a, b = a - a % Fr(5, 100), b - b % Fr(5, 100)
+    if L == 0:
+        total = a + b
+        pay = 5 if total < 5 else 10
+        q.instr = "Work out the change."
+        q.p("%s buys a %s for %s and a %s for %s. %s pays with a %s note." %
+            (name, s1, money(a), s2, money(b), pron(name).capitalize(), money(pay).replace(".00", "")))
+        q.p("How much change does %s get? Give your answer in pounds." % name)
+        q.N(pay - total, 2)
+        return
+    n1 = rng.randint(2, 4 + L)
+    n2 = rng.randint(1, 3)
+    total = n1 * a + n2 * b
+    pay = 10 if total < 10 else (20 if total < 20 else 50)
+    q.instr = "Show your working on paper."
+    q.p("A shop sells %s at %s each and %s at %s each." % (p1, money(a), p2, money(b)))
+    q.p("%s buys %d %s and %d %s. %s pays with a %s note." %
+        (name, n1, p1, n2, p2 if n2 > 1 else s2, pron(name).capitalize(), money(pay).replace(".00", "")))
+    if L >= 3:
+        q.part("How much does %s spend? Give your answer in pounds." % name)
+        q.part("How much change does %s get? Give your answer in pounds." % name)
+        q.N(total, 2)
+        q.N(pay - total)
+    else:
+        q.p("How much change does %s get? Give your answer in pounds." % name)
+        q.N(pay - total, 2)
+
+
+def d_word_mul(rng, L, q):
+    v = fresh(rng, "wmul", range(5))
+    n = rng.randint(3, 9) if L < 3 else rng.randint(11, 25)
+    if v == 0:
+        x = rdec(rng, 0.25, 2.5, 2)
+        q.p("A bottle holds %s litres of water. How many litres of water are there in %d such bottles?" % (dec(x), n))
+        q.p("Give your answer in litres.")
+    elif v == 1:
+        x = rdec(rng, 0.2, 1.6, rng.choice([1, 2]))
+        q.p("One lap of a running track is %s km. Nadia runs %d laps. How far does she run altogether?" % (dec(x), n))
+        q.p("Give your answer in km.")
+    elif v == 2:
+        x = rdec(rng, 0.8, 4.5, 2, tidy=False)
+        q.p("A bus ticket costs %s. How much do %d tickets cost?" % (money(x), n))
+        q.p("Give your answer in pounds.")
+    elif v == 3:
+        x = rdec(rng, 0.15, 3, 2)
+        q.p("A tin of beans has a mass of %s kg. What is the mass of %d tins?" % (dec(x), n))
+        q.p("Give your answer in kg.")
+    else:
+        x = rdec(rng, 1.2, 9, 1)
+        q.p("A plank of wood is %s m long. %d planks are laid end to end. How long is the row of planks?" % (dec(x), n))
+        q.p("Give your answer in metres.")
+    q.instr = "Solve the problem."
+    q.N(x * n, 1 if L < 3 else 2)
+
+
+def d_word_div(rng, L, q):
+    v = fresh(rng, "wdiv", range(4))
+    n = rng.randint(3, 9) if L < 3 else rng.choice([6, 8, 12, 15, 20, 25])
+    q.instr = "Solve the problem."
+    if v == 0:
+        each = rdec(rng, 0.15, 2, 2)
+        tot = each * n
+        q.p("A ribbon %s m long is cut into %d equal pieces. How long is each piece?" % (dec(tot), n))
+        if L >= 2:
+            q.p("Give your answer in centimetres.")
+            q.N(each * 100, 2)
+        else:
+            q.p("Give your answer in metres.")
+            q.N(each)
+    elif v == 1:
+        each = rdec(rng, 1.5, 12, 2, tidy=False)
+        tot = each * n
+        n = min(n, 12)
+        tot = each * n
+        q.p("%d friends share the cost of a meal equally. The meal costs %s. How much does each friend pay?"
+            % (n, money(tot)))
+        q.p("Give your answer in pounds.")
+        q.N(each)
+    elif v == 2:
+        each = rdec(rng, 0.1, 0.9, 2 if L < 3 else 3)
+        tot = each * n
+        q.p("%s kg of rice is shared equally between %d bags. What is the mass of rice in each bag?" % (dec(tot), n))
+        if L >= 2:
+            q.p("Give your answer in grams.")
+            q.N(each * 1000, 2)
+        else:
+            q.p("Give your answer in kg.")
+            q.N(each)
+    else:
+        each = rdec(rng, 0.15, 0.6, 2)
+        tot = each * n
+        q.p("A jug holds %s litres of lemonade. It fills %d glasses exactly, each with the same amount. "
+            "How much lemonade is in each glass?" % (dec(tot), n))
+        if L >= 2:
+            q.p("Give your answer in millilitres.")
+            q.N(each * 1000, 2)
+        else:
+            q.p("Give your answer in litres.")
+            q.N(each)
+
+
+def d_word_multi(rng, L, q):
+    v = fresh(rng, "wmulti", range(4))
+    q.instr = "Show your working on paper."
+    name = fresh(rng, "name", NAMES)
+    if v == 0:
+        have = rng.choice([1, 1.5, 2, 2.5, 3])
+        have = Fr(str(have))
+        n = rng.randint(2, 5)
+        g = rdec(rng, 0.15, 0.35, 2)
+        while n * g >= have:
+            n -= 1
+        left = have - n * g
+        q.p("%s has a jug with %s litre%s of juice. %s pours %d glasses of %s litres each." %
+            (name, dec(have), "" if have == 1 else "s", pron(name).capitalize(), n, dec(g)))
+        q.p("How much juice is left in the jug? Give your answer in millilitres.")
+        q.N(left * 1000, 2)
+    elif v == 1:
+        a = rdec(rng, 2.5, 4.5, 2)
+        b = a - rdec(rng, 0.05, 0.9, 2)
+        other = rng.choice([n for n in NAMES if n != name])
+        q.p("In the long jump, %s jumped %s m and %s jumped %s m." % (name, dec(a), other, dec(b)))
+        q.p("How much further did %s jump than %s? Give your answer in centimetres." % (name, other))
+        q.N((a - b) * 100, 2)
+    elif v == 2:
+        per = rdec(rng, 0.15, 0.45, 2)
+        people = rng.choice([4, 6, 8])
+        mult = rng.choice([2, 3])
+        q.p("A recipe for %d people uses %s kg of flour." % (people, dec(per)))
+        q.p("How many grams of flour are needed for %d people?" % (people * mult))
+        q.N(per * mult * 1000, 2)
+    else:
+        whole = rdec(rng, 3, 8, 1)
+        n = rng.randint(2, 4)
+        piece = rdec(rng, 0.35, 1.2, 2)
+        while n * piece >= whole:
+            n -= 1
+        q.p("A rope is %s m long. %s cuts off %d pieces, each %s m long." % (dec(whole), name, n, dec(piece)))
+        q.p("How long is the rope that is left? Give your answer in metres.")
+        q.N(whole - n * piece, 2)
+
+
+def d_race(rng, L, q):
+    names = rng.sample(NAMES, 4)
+    base = rdec(rng, 12, 16, 1)
+    times = set()
+    while len(times) < 4:
+        times.add(base + Fr(rng.randint(-60, 60), 100))
+    times = list(times)
+    rng.shuffle(times)
+    q.instr = "Use the table."
+    q.p("The table shows the times, in seconds, of four children in a 100 m race.")
+    q.body.append('<table class="data"><tr><th>Name</th><th>Time (seconds)</th></tr>' +
+                  "".join("<tr><td>%s</td><td>%s</td></tr>" % (n, dec(t, 2)) for n, t in zip(names, times)) +
+                  "</table>")
+    q.part("What was the fastest time? Give your answer in seconds.")
+    q.part("How much faster was the fastest child than the slowest child? Give your answer in seconds.")
+    q.N(min(times))
+    q.N(max(times) - min(times))
+
+
+def d_numberline(rng, L, q):
+    f = Fig(300, 100)
+    if L == 0:
+        a = Fr(rng.randint(0, 8))
+        step = Fr(1, 10)
+    elif L == 1:
+        a = Fr(rng.randint(10, 80), 10)
+        step = Fr(1, 100)
+    elif L == 2:
+        a = Fr(rng.randint(1, 9))
+        step = Fr(1, 10)
+    elif L == 3:
+        a = Fr(rng.randint(10, 90), 10)
+        step = Fr(1, 100)
+    else:
+        a = Fr(rng.randint(10, 40), 10)
+        step = Fr(2, 100)
+    n = 10
+    W = 280.0
+    f.line((0, 0), (W, 0), 2)
+    for i in range(n + 1):
+        x = W * i / n
+        big = i in (0, n) or (i == 5 and L >= 2)
+        f.line((x, -7 if big else -4), (x, 7 if big else 4), 2 if big else 1.4)
+        if i in (0, n):
+            f.text((x, -22), dec(a + i * step), 14)
+    ks = rng.sample([i for i in range(1, n) if i != 5], 2 if L >= 2 else 1)
+    names = ["A", "B"]
+    for j, k in enumerate(ks):
+        x = W * k / n
+        f.arrow((x, 42), (x, 8))
+        if L >= 2:
+            f.text((x, 54), names[j], 14, bold=True)
+    vals = [a + k * step for k in ks]
+    q.instr = "Read the number line."
+    if L >= 2:
+        q.fig(f, "A number line from %s to %s divided into 10 equal steps, with arrows A and B pointing to two of the marks."
+              % (dec(a), dec(a + n * step)))
+        q.part("What number is arrow A pointing to?")
+        q.part("What number is arrow B pointing to?")
+        q.N(vals[0])
+        q.N(vals[1])
+    else:
+        q.fig(f, "A number line from %s to %s divided into 10 equal steps, with an arrow pointing to one of the marks."
+              % (dec(a), dec(a + n * step)))
+        q.p("What number is the arrow pointing to?")
+        q.N(vals[0])
+
+
+def d_calc_mc(rng, L, q):
+    p = rng.choice([10, 100, 1000])
+    x = rdec(rng, 0.1, 60, rng.choice([1, 2]))
+    if rng.random() < 0.5:
+        val = x * p
+        expr = "%s &times; %d" % (dec(x), p)
+    else:
+        val = x / p
+        expr = "%s &divide; %d" % (dec(x), p)
+    opts = {val}
+    for m in (10, 100, Fr(1, 10), Fr(1, 100), 1000, Fr(1, 1000)):
+        if len(opts) == 4:
+            break
+        opts.add(val * m)
+    opts = sorted(opts)
+    rng.shuffle(opts)
+    q.instr = "Choose the correct answer."
+    q.p("What is the value of <b>%s</b>?" % expr)
+    q.options([dec(o) for o in opts])
+    q.key("Q", str(opts.index(val) + 1))
+
+
+def d_frac_compare(rng, L, q):
+    n, d = fresh(rng, "frac", [(3, 8), (5, 8), (7, 8), (7, 40), (9, 20), (13, 25), (11, 40), (3, 40)])
+    v = Fr(n, d)
+    k = places(v)
+    # a decimal close to the fraction
+    other = v + Fr(rng.choice([-1, 1]) * rng.randint(1, 9), 10 ** (k))
+    if places(other) < 2:
+        other += Fr(1, 100)
+    bigger = max(v, other)
+    q.instr = "Answer both parts."
+    q.p("Look at %s and %s." % (fh(n, d), dec(other)))
+    q.part("Write %s as a decimal." % fh(n, d))
+    q.part("Find the difference between the two numbers. Give your answer as a decimal.")
+    q.N(v)
+    q.N(abs(other - v))
+
+
+T4_PLANS = {
+    0: [d_value, d_value, d_place_mc, d_compose, d_compose, d_count_parts, d_numberline, d_compare, d_compare,
+        d_order, d_round, d_round, d_round_ctx, d_frac2dec, d_frac2dec, d_dec2frac, d_equiv_mc,
+        d_add, d_add, d_sub, d_sub, d_pow10, d_pow10, d_missing, d_mul, d_mul, d_div,
+        d_measure, d_measure, d_money, d_word_mul, d_word_div],
+    1: [d_value, d_place_mc, d_compose, d_compose, d_count_parts, d_numberline, d_compare,
+        d_order, d_round, d_round_ctx, d_frac2dec, d_frac2dec, d_dec2frac, d_dec2frac, d_equiv_mc,
+        d_add, d_add, d_sub, d_sub, d_pow10, d_calc_mc, d_missing, d_mul, d_mul, d_div, d_div,
+        d_measure, d_measure, d_money, d_word_mul, d_word_div, d_race],
+    2: [d_value, d_place_mc, d_compose, d_count_parts, d_numberline, d_compare, d_order,
+        d_round, d_round_ctx, d_frac2dec, d_frac2dec, d_dec2frac, d_dec2frac, d_equiv_mc,
+        d_add, d_sub, d_sub, d_pow10, d_calc_mc, d_missing, d_mul, d_mul, d_div, d_div,
+        d_measure, d_measure, d_money, d_word_mul, d_word_div, d_word_multi, d_race, d_word_multi],
+    3: [d_value, d_compose, d_count_parts, d_numberline, d_compare, d_order,
+        d_round, d_round_ctx, d_frac2dec, d_frac2dec, d_dec2frac, d_dec2frac, d_equiv_mc,
+        d_add, d_sub, d_pow10, d_calc_mc, d_missing, d_mul, d_mul, d_div, d_div,
+        d_measure, d_measure, d_money, d_word_mul, d_word_div, d_word_div, d_word_multi, d_word_multi,
+        d_race, d_frac_compare],
+    4: [d_value, d_compose, d_numberline, d_compare, d_order,
+        d_round, d_round_ctx, d_frac2dec, d_frac2dec, d_dec2frac, d_dec2frac,
+        d_add, d_sub, d_pow10, d_missing, d_mul, d_mul, d_div, d_div,
+        d_measure, d_measure, d_money, d_money, d_word_mul, d_word_div, d_word_div, d_word_multi, d_word_multi,
+        d_word_multi, d_race, d_frac_compare, d_frac_compare],
+}
+
+
+# ---------------------------------------------------------------------------
 # Papers
 # ---------------------------------------------------------------------------
 
 T3_PLANS = {
     0: [t_type, t_type, t_estimate, t_turn, t_turn, t_compass, t_compass, t_clock, t_clock_word,
-        t_line, t_line, t_line, t_point, t_point, t_reflex, t_vopp, t_vopp,
+        t_line, t_line, t_point, t_point, t_reflex, t_vopp, t_vopp, t_vopp,
         t_tri, t_tri, t_tri, t_right_tri, t_iso, t_iso, t_equi, t_ext,
         t_quad, t_quad, t_rect, t_para, t_trap, t_word, t_word],
     1: [t_type, t_estimate, t_turn, t_turn, t_compass, t_compass, t_clock, t_clock_word,
@@ -1888,8 +2715,11 @@ def build_topic(name, papers, first_id, plans, seed, fig_prefix):
     qid = first_id
     out = {}
     figs = {}
+    assert len(papers) == len(plans) == 5
     for k, paper in enumerate(papers):
+        assert 30 <= len(plans[k]) <= 34
         rng = random.Random(seed * 1000 + paper)
+        rng.used = {}
         qs = []
         for gen in plans[k]:
             for attempt in range(40):
@@ -1902,6 +2732,10 @@ def build_topic(name, papers, first_id, plans, seed, fig_prefix):
             else:
                 raise RuntimeError("could not make a fresh question for %d" % qid)
             seen.add(sig)
+            if name == "Decimals":
+                for typ, m, key in q.ans:
+                    if typ == "N":
+                        assert places(Fr(key)) <= 3, (q.qid, key)
             qs.append(q)
             qid += 1
         out[paper] = qs
