@@ -11,6 +11,7 @@ checked against the number it is labelled with.
 
 import math
 import os
+import xml.etree.ElementTree as ET
 import random
 import re
 from decimal import Decimal, ROUND_HALF_UP
@@ -483,7 +484,10 @@ class Q:
 
     def fig(self, f, alt, suffix=""):
         name = "q%d%s.svg" % (self.qid, suffix)
-        self.figs[name] = f.render()
+        svg = f.render()
+        root = ET.fromstring(svg.split("?>", 1)[1])
+        assert 240 <= int(root.get("width")) <= 380
+        self.figs[name] = svg
         self.body.append('<div class="figure"><img src="figures/%s" alt="%s"></div>' % (name, alt))
 
     def N(self, value, marks=1):
@@ -568,7 +572,7 @@ def spread(rng, total, n, lo, step=1, hi=None):
         cuts = sorted(rng.sample(range(1, total // step), n - 1))
         parts = [b - a for a, b in zip([0] + cuts, cuts + [total // step])]
         parts = [x * step for x in parts]
-        if min(parts) >= lo and (hi is None or max(parts) <= hi) and 90 not in parts:
+        if min(parts) >= lo and (hi is None or max(parts) <= hi) and all(abs(x - 90) > 4 for x in parts):
             return parts
     raise RuntimeError("spread failed")
 
@@ -766,7 +770,6 @@ def t_vopp(rng, L, q):
         names = {0: "B", 1: "C", 2: "A", 3: "D"}
         for i in range(4):
             f.label(pts[i], names[i])
-        f.label(O, "O", d0 + secs[0] + secs[1] + secs[2] / 2 + 180)
         labels = [None] * 4
         labels[k] = lab(a if k % 2 == 0 else 180 - a)
         labels[(k + 2) % 4] = "x"
@@ -776,8 +779,8 @@ def t_vopp(rng, L, q):
                 f.angle(O, pts[i], pts[(i + 1) % 4], labels[i], secs[i])
         given = secs[k]
         q.instr = "Answer both parts."
-        q.p("AB and CD are straight lines that cross at O.")
-        q.fig(f, "Two straight lines AB and CD crossing at O. One angle is %s; the angle opposite it is "
+        q.p("AB and CD are straight lines.")
+        q.fig(f, "Two straight lines AB and CD crossing each other. One angle is %s; the angle opposite it is "
               "marked x and the angle next to it is marked y." % alt_deg(given))
         q.part("Find the value of x.")
         q.part("Find the value of y.")
@@ -803,13 +806,12 @@ def t_vopp(rng, L, q):
         names = ["B", "D", "F", "A", "C", "E"]
         for i in range(6):
             f.label(pts[i], names[i])
-        f.label(O, "O", d0 + 180 + 30 + rng.choice([0, 180]))
         labs = {sa: lab(a), sb: lab(b), sx: "x"}
         for i, l in labs.items():
             f.angle(O, pts[i], pts[(i + 1) % 6], l, secs[i])
         q.instr = rng.choice(INSTR_FIND)
-        q.p("AB, CD and EF are straight lines that meet at O.")
-        q.fig(f, "Three straight lines AB, CD and EF meeting at O, with angles of %s and %s marked, "
+        q.p("AB, CD and EF are straight lines that meet at a point.")
+        q.fig(f, "Three straight lines AB, CD and EF meeting at a point, with angles of %s and %s marked, "
               "and an angle marked x." % (alt_deg(a), alt_deg(b)))
         q.p(rng.choice(FIND_X))
         q.N(c, 2)
@@ -1124,7 +1126,7 @@ def t_rhombus(rng, L, q):
     f.label(C, "C")
     f.label(Dp, "D")
     q.instr = rng.choice(INSTR_FIND)
-    q.p("ABCD is a rhombus. BD is a straight line.")
+    q.p("ABCD is a rhombus and BD is one of its diagonals.")
     if L >= 4:
         f.angle(C, Dp, B, "y", a)
         q.fig(f, "Rhombus ABCD with diagonal BD. Angle DAB is %s. Angle DBC is marked x and angle BCD is marked y." % alt_deg(a))
@@ -1165,7 +1167,9 @@ def t_trap(rng, L, q):
         f.label(P, n)
     q.instr = "Answer both parts."
     q.p("ABCD is a trapezium. AB is parallel to DC.")
-    q.fig(f, "Trapezium ABCD with AB parallel to DC. Two angles are marked with their sizes and two are marked x and y.")
+    q.fig(f, "Trapezium ABCD with AB parallel to DC. " + " ".join(
+        "The angle at %s is %s." % ("ABCD"[i], "marked " + l if l in "xy" else l.replace("\u00b0", " degrees"))
+        for i, l in sorted(marks.items())))
     q.part("Find the value of x.")
     q.part("Find the value of y.")
     q.N(angs[3] if L <= 2 else angs[0])
@@ -2130,7 +2134,7 @@ def d_dec2frac(rng, L, q):
         if L == 0:
             x = Fr(rng.choice(["0.5", "0.2", "0.4", "0.6", "0.8", "0.25", "0.75"]))
         fr = Fr(x)
-        if fr.denominator < 10 ** places(x):
+        if fr.denominator < 10 ** places(x) and fr.denominator <= 200:
             break
     if L >= 2 and rng.random() < 0.5:
         w = rng.randint(1, 9)
@@ -2308,6 +2312,8 @@ UNITS = [("kg", "g", 1000, "kilograms", "grams"),
 
 def d_measure(rng, L, q):
     big, small, f, bn, sn = fresh(rng, "unit", UNITS)
+    if big == "l":
+        big = "litres"
     v = rng.choice(["down", "up"] if L < 2 else ["down", "up", "compound"])
     if v == "down":
         x = rdec(rng, 0.1, 9, min(places(Fr(1, f)), rng.choice([1, 2, 3] if L else [1, 2])))
@@ -2390,8 +2396,8 @@ def d_word_mul(rng, L, q):
         q.p("A bottle holds %s litres of water. How many litres of water are there in %d such bottles?" % (dec(x), n))
         q.p("Give your answer in litres.")
     elif v == 1:
-        x = rdec(rng, 0.2, 1.6, rng.choice([1, 2]))
-        q.p("One lap of a running track is %s km. Nadia runs %d laps. How far does she run altogether?" % (dec(x), n))
+        x = rdec(rng, 0.2, 1.6, rng.choice([1, 2])) if n < 10 else rdec(rng, 0.2, 0.6, 2)
+        q.p("One lap of a cycling track is %s km. Nadia cycles %d laps. How far does she cycle altogether?" % (dec(x), n))
         q.p("Give your answer in km.")
     elif v == 2:
         x = rdec(rng, 0.8, 4.5, 2, tidy=False)
@@ -2445,7 +2451,7 @@ def d_word_div(rng, L, q):
     else:
         each = rdec(rng, 0.15, 0.6, 2)
         tot = each * n
-        q.p("A jug holds %s litres of lemonade. It fills %d glasses exactly, each with the same amount. "
+        q.p("A drinks dispenser holds %s litres of lemonade. It fills %d glasses exactly, each with the same amount. "
             "How much lemonade is in each glass?" % (dec(tot), n))
         if L >= 2:
             q.p("Give your answer in millilitres.")
