@@ -1,24 +1,27 @@
+#include "tool/coursecommands.h"
 #include "tool/judgecommand.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
 
-#include <cstdio>
-
 namespace {
 
 const char kUsage[] =
-    "usage: kwcourse judge   < slots.tsv\n"
-    "  judge   read TYPE<TAB>KEY<TAB>ANSWER per slot from standard input and\n"
-    "          print RESULT<TAB>MODEL per slot, as marking would judge them\n";
+    "usage: kwcourse COMMAND\n"
+    "  list                 the catalogue: subjects, topics and papers\n"
+    "  paper SUBJECT PAPER  a paper's questions and, per slot, key, type and marks\n"
+    "  validate             check the embedded course; one line per problem\n"
+    "  page ID FILE         write question page ID to FILE (a .mht web archive)\n"
+    "  judge                read TYPE<TAB>KEY<TAB>ANSWER per slot from standard input and\n"
+    "                       print RESULT<TAB>MODEL per slot, as marking would judge them\n";
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
+    const QStringList args = QCoreApplication::arguments().mid(1);
     QTextStream in(stdin);
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -26,8 +29,17 @@ int main(int argc, char *argv[])
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
 
-    if (args.size() == 2 && args.at(1) == QLatin1String("judge"))
+    const QString command = args.value(0);
+    if (command == QLatin1String("judge") && args.size() == 1)
         return kw::RunJudge(in, out, err);
+    if (command == QLatin1String("list") && args.size() == 1)
+        return kw::RunList(out, err);
+    if (command == QLatin1String("paper") && args.size() == 3)
+        return kw::RunPaper(args.at(1), args.at(2), out, err);
+    if (command == QLatin1String("validate") && args.size() == 1)
+        return kw::RunValidate(kw::EmbeddedCourse(), out, err);
+    if (command == QLatin1String("page") && args.size() == 3)
+        return kw::RunPage(args.at(1), args.at(2), err);
 
     err << kUsage;
     err.flush();

@@ -487,7 +487,7 @@ def t1_digit_value(rng, L):
 
 
 def t1_words_to_figures(rng, L):
-    nd, nz = {1: (5, 1), 2: (6, 2), 3: (7, 2), 4: (7, 3), 5: (7, 4)}[L]
+    nd, nz = {1: (5, 1), 2: (6, 2), 3: (7, 2), 4: (7, 3), 5: (7, 3)}[L]
     n = number_with_zeros(rng, nd, nz)
     w = words(n)
     frames = [[P('Write <b>%s</b> in figures.' % w)],
@@ -596,7 +596,7 @@ def t1_round2(rng, L):
 
 def t1_round_reverse(rng, L):
     place = rng.choice([10, 100, 1000] if L < 5 else [100, 1000, 10000])
-    r = rng.randint(3, 60) * place * (10 if place == 10 else 1)
+    r = rng.randint(3 + 4 * L, 99) * place * (10 if place == 10 else 1)
     kind = rng.randrange(3)
     if kind == 0:
         lines = [P('A whole number rounded to the nearest %s is %s.' % (PLACE_NAMES[place], fmt(r)))]
@@ -638,13 +638,13 @@ def t1_compare_q(rng, L):
 def t1_more_less(rng, L):
     step = rng.choice({1: [10, 100, 1000], 2: [1000, 10000], 3: [10000, 100000],
                        4: [10000, 100000, 1000000], 5: [100000, 1000000, 10000]}[L])
-    nd = max(len(str(step)) + 1, {1: 5, 2: 6, 3: 6, 4: 7, 5: 7}[L])
+    nd = {1: 5, 2: 6, 3: 6, 4: 7, 5: 7}[L]
     more = rng.random() < 0.5
     while True:
         d = [rng.randint(0, 9) for _ in range(nd)]
-        d[0] = rng.randint(1, 8)
+        d[0] = rng.randint(1, 8) if more else rng.randint(2, 9)
         p = nd - len(str(step))        # index of the digit that changes
-        if L >= 2:                       # make the change carry or borrow
+        if L >= 2 and p > 0:             # make the change carry or borrow
             d[p] = 9 if more else 0
             if p - 1 > 0 and rng.random() < 0.5:
                 d[p - 1] = 9 if more else 0
@@ -810,7 +810,9 @@ def t1_brackets_q(rng, L):
     if L >= 5 and rng.random() < 0.5:
         forms = ['(a-b)*c+d', 'a-b*(c+d)', '(a-b)*(c+d)', 'a-b*c+d']
     while True:
-        vals = {ch: rng.randint(2, 12) for ch in 'abcd'}
+        vals = dict(zip('abcd', rng.sample(range(2, 13), 4)))
+        if abs(vals['c'] - vals['d']) < 2:
+            continue
         exprs = [fill(f, vals) for f in forms]
         try:
             results = [evaluate(e) for e in exprs]
@@ -887,7 +889,8 @@ def t1_factor_q(rng, L):
         text = 'Which of these is <b>not</b> a factor of %d?' % n
     else:
         correct = rng.choice(fs)
-        wrong = rng.sample([k for k in non if abs(k - correct) < 12 or len(non) < 6], 3)
+        near = [k for k in non if abs(k - correct) < 12]
+        wrong = rng.sample(near if len(near) >= 3 else non, 3)
         text = 'Which of these is a factor of %d?' % n
     html, slot = mcq(rng, str(correct), [str(w) for w in wrong])
     return Question([P(text), html], [slot], 'Choose the correct answer.')
@@ -902,7 +905,7 @@ def t1_multiples_g(rng, L):
         hi = lo + k * (slots + rng.randint(1, 2)) + rng.randint(0, k - 1)
         lo, hi = round(lo, -1), round(hi, -1)
         alts = [m for m in range(lo + 1, hi) if m % k == 0]
-        if len(alts) >= slots + 1:
+        if len(alts) >= slots + 1 and lo % k and hi % k:
             break
     word = {2: 'two', 3: 'three'}[slots]
     lines = [P('Write down any %s multiples of %d that are between %d and %d.' % (word, k, lo, hi))]
@@ -922,6 +925,8 @@ def t1_multiple_n(rng, L):
         text = 'What is the greatest multiple of %d that is less than %d?' % (k, lo)
     else:
         hi = lo + rng.randint(4, 8) * 10
+        while lo % k == 0 or hi % k == 0:
+            lo, hi = lo + 10, hi + 10
         ans = len([m for m in range(lo + 1, hi) if m % k == 0])
         text = 'How many multiples of %d are there between %d and %d?' % (k, lo, hi)
     return Question([P(text)], [ans_n(ans)], 'Work out the answer.')
@@ -1039,7 +1044,7 @@ def t1_prime_factors_q(rng, L):
     while True:
         fs = sorted(rng.choice([2, 2, 3, 3, 5, 7]) for _ in range(rng.choice([3, 4])))
         n = math.prod(fs)
-        if 30 <= n <= 200 and len(set(fs)) >= 2:
+        if 20 + 20 * L <= n <= 250 and len(set(fs)) >= 2:
             break
     wrong = set()
     # a product that still has a composite number in it
@@ -1116,6 +1121,10 @@ def t1_square_g(rng, L):
         lo = rng.choice({1: [10, 20, 30], 2: [40, 50, 60], 3: [60, 80, 100], 4: [100, 120, 150],
                          5: [150, 200, 250]}[L])
         hi = lo + rng.choice([60, 70, 80]) + 20 * L
+        while math.isqrt(lo) ** 2 == lo:
+            lo += 10
+        while math.isqrt(hi) ** 2 == hi:
+            hi += 10
         alts = [k * k for k in range(1, 40) if lo < k * k < hi]
         slots = 2 if len(alts) < 4 or L < 3 else 3
         word = {2: 'two', 3: 'three'}[slots]
@@ -1273,12 +1282,13 @@ TOWNS = ['Ashby', 'Barford', 'Colton', 'Dunmore', 'Eastwick', 'Fairley', 'Greyhi
 def t1_table(rng, L):
     nd = {1: 5, 2: 6, 3: 6, 4: 7, 5: 7}[L]
     towns = sorted(rng.sample(TOWNS, 4))
-    pops = [random_number(rng, nd) for _ in towns]
+    top = 10 ** nd - 1 if nd < 7 else 4999999
+    pops = [rng.randint(10 ** (nd - 1), top) for _ in towns]
     while len(set(pops)) < 4 or any(p % 10000 in (0, 5000) for p in pops):
-        pops = [random_number(rng, nd) for _ in towns]
-    lines = [P('The table shows the number of people living in four towns.'),
+        pops = [rng.randint(10 ** (nd - 1), top) for _ in towns]
+    lines = [P('The table shows the number of people living in four %s.' % ('towns' if nd < 6 else 'cities')),
              '<table class="data">',
-             '<tr><th>Town</th><th>Number of people</th></tr>']
+             '<tr><th>%s</th><th>Number of people</th></tr>' % ('Town' if nd < 6 else 'City')]
     for t, p in zip(towns, pops):
         lines.append('<tr><td>%s</td><td>%s</td></tr>' % (t, fmt(p)))
     lines.append('</table>')
@@ -1696,6 +1706,8 @@ def t2_equiv_missing(rng, L):
         lines = [P('What number should go in place of <b>?</b>'), P('%s = %s' % (fh(a, b), shown))]
         return Question(lines, [ans_n(ans)], 'Find the missing number.')
     m1, m2 = sorted(rng.sample(range(2, 10), 2))
+    while b * m1 == a * m2:
+        m1, m2 = sorted(rng.sample(range(2, 10), 2))
     lines = [P('These fractions are equivalent.'),
              P('%s = %s = %s' % (fh(a, b), fh(a * m1, 'A'), fh('B', b * m2))),
              part(0, 'What is the value of A?'), part(1, 'What is the value of B?')]
@@ -1711,7 +1723,7 @@ def t2_simplify(rng, L):
         f = rfrac(rng, dens)
     m = rng.randint(*mult)
     a, b = f.numerator * m, f.denominator * m
-    text = rng.choice(['Write %s in its simplest form.', 'Simplify %s fully.', 'Write %s in its lowest terms.'])
+    text = rng.choice(['Write %s in its simplest form.', 'Simplify %s fully.', 'What is %s in its simplest form?'])
     lines = [P(text % fh(a, b))]
     if 'simplest' not in text:
         lines.append(P(SIMPLEST))
@@ -1818,9 +1830,9 @@ def t2_equiv_q(rng, L):
 
 
 def t2_between_q(rng, L):
-    lo, hi = rng.choice([(Fraction(1, 3), Fraction(1, 2)), (Fraction(1, 2), Fraction(3, 4)),
-                         (Fraction(2, 3), Fraction(5, 6)), (Fraction(1, 4), Fraction(2, 5)),
-                         (Fraction(3, 5), Fraction(3, 4))])
+    lo, hi = [(Fraction(1, 3), Fraction(1, 2)), (Fraction(1, 2), Fraction(3, 4)),
+              (Fraction(2, 3), Fraction(5, 6)), (Fraction(1, 4), Fraction(2, 5)),
+              (Fraction(3, 5), Fraction(3, 4))][fresh_kind(rng, 'between', 5)]
     pool = sorted({Fraction(n, d) for d in range(3, 13) for n in range(1, d)})
     inside = [f for f in pool if lo < f < hi]
     outside = [f for f in pool if not lo <= f <= hi and (abs(f - lo) < Fraction(1, 4) or abs(f - hi) < Fraction(1, 4))]
@@ -1974,9 +1986,12 @@ def t2_div_frac(rng, L):
             lines = [P('Work out %d %s %s.' % (n, DIVIDE, fh(1, k)))]
         return Question(lines, [ans_n(n * k)], 'Work out the answer.')
     while True:
-        if L == 4:
+        if L == 4 and OCC[0] == 0:
             x = Fraction(rng.randint(2, 9))
             y = rfrac(rng, [3, 4, 5, 6, 8])
+        elif L == 5 and OCC[0] == 1:
+            x = rfrac(rng, [2, 3, 4, 5], Fraction(1), Fraction(4))
+            y = rfrac(rng, [2, 3, 4, 5, 6, 8, 9])
         else:
             x = rfrac(rng, [2, 3, 4, 5, 6, 8, 9, 10, 12], Fraction(0), Fraction(3))
             y = rfrac(rng, [2, 3, 4, 5, 6, 8, 9])
@@ -1998,11 +2013,12 @@ QTY_UNITS = [  # (whole described, amount in small units, small unit name)
 
 
 def t2_frac_of_qty(rng, L):
-    if L <= 3:
+    occ = OCC[0] % 2
+    if L <= 2 or L == 3 and occ == 1:
         while True:
             f = rfrac(rng, [2, 3, 4, 5, 6, 8, 10] if L == 1 else [3, 5, 6, 7, 8, 9, 12])
-            q = f.denominator * rng.randint(2, 8 if L == 1 else 20)
-            if q <= 60 * L:
+            q = f.denominator * rng.randint(3, 8 if L == 1 else 20)
+            if 12 <= q <= 60 * L:
                 break
         kind = fresh_kind(rng, 'qty', 3)
         if kind == 0:
@@ -2012,9 +2028,9 @@ def t2_frac_of_qty(rng, L):
                             [ans_n(f * q)], 'Work out the answer.')
         return Question([P('What is %s of %d kg? Give your answer in kg.' % (fv(f), q))],
                         [ans_n(f * q)], 'Work out the answer.')
-    if L in (3, 5) and OCC[0] == 0 or L == 4 and OCC[0] == 1:
+    if L == 3 or L == 4 and occ == 1 or L == 5 and occ == 0:
         while True:
-            whole, amount, unit = rng.choice(QTY_UNITS[:8] if L <= 4 else QTY_UNITS[8:])
+            whole, amount, unit = rng.choice(QTY_UNITS[:8] if L == 3 else QTY_UNITS[8:])
             f = rfrac(rng, [3, 4, 5, 6, 8, 10, 12])
             if (f * amount).denominator == 1:
                 break
@@ -2029,8 +2045,8 @@ def t2_frac_of_qty(rng, L):
 
 
 def t2_what_fraction(rng, L):
+    kind = fresh_kind(rng, 'part of', 5)
     while True:
-        kind = rng.randrange(5)
         if kind == 0:
             whole, amount, unit = rng.choice(QTY_UNITS[:8])
             part_amount = rng.randint(1, amount - 1)
@@ -2167,9 +2183,12 @@ def t2_ratio_fig(rng, L):
 
 
 def t2_ratio_missing(rng, L):
-    a, b = ratio_pair(rng, 1)
-    g = math.gcd(a, b)
-    a, b = a // g, b // g
+    while True:
+        a, b = ratio_pair(rng, 1)
+        g = math.gcd(a, b)
+        a, b = a // g, b // g
+        if L < 3 or min(a, b) > 1:
+            break
     k = rng.randint(2, 4 + 2 * L)
     pos = rng.randrange(2)
     if pos == 0:
@@ -2178,8 +2197,10 @@ def t2_ratio_missing(rng, L):
     else:
         shown = '%d : %d = %d : %s' % (a, b, a * k, '?')
         ans = b * k
-    if L >= 3 and rng.random() < 0.5:
+    if L >= 3 and (L >= 4 or rng.random() < 0.5):
         m = rng.randint(2, 4)
+        while m == k:
+            k += 1
         shown = '%d : %d = %s : %d' % (a * m, b * m, '?', b * k)
         ans = a * k
     return Question([P('What number should go in place of <b>?</b>'), P(shown)], [ans_n(ans)],
@@ -2227,7 +2248,11 @@ def t2_ratio_one_part(rng, L):
     a, b = ratio_pair(rng, 1)
     g = math.gcd(a, b)
     a, b = a // g, b // g
-    k = rng.randint(2, 4 + 2 * L)
+    while L >= 3 and min(a, b) == 1:
+        a, b = ratio_pair(rng, 1)
+        g = math.gcd(a, b)
+        a, b = a // g, b // g
+    k = rng.randint(2 + L, 4 + 2 * L)
     lines = [P('The ratio of %s to %s is %d : %d.' % (first, second, a, b))]
     if rng.random() < 0.5:
         lines.append(P('There are %d %s. How many %s are there?' % (a * k, first, second)))
@@ -2418,9 +2443,8 @@ def fw_walk(rng, L):
     v = f * 2 * days
     lines = [P('%s walks %s km to school every morning and the same distance home every afternoon.'
                % (name, fv(f))),
-             P('How far does %s walk to school and back in %d days? Give your answer in km.' % (he(name), days))]
-    if v.denominator > 1:
-        lines.append(P(SIMPLEST))
+             P('How far does %s walk to school and back in %d days? Give your answer in km%s.'
+               % (he(name), days, ', in its simplest form' if v.denominator > 1 else ''))]
     return Question(lines, [ans_frac(v, 2)], WORKING)
 
 
@@ -2452,8 +2476,8 @@ def fw_ribbon(rng, L):
     thing, unit, unitname = rng.choice([('ribbon', 'm', 'm'), ('plank of wood', 'm', 'm'),
                                         ('bag of rice', 'kg', 'kg')])
     verb = 'is cut off' if thing != 'bag of rice' else 'is used'
-    lines = [P('A %s %s %s %s. Then %s %s %s.' % (thing, 'weighs' if unit == 'kg' else 'is', fv(x), unit,
-                                                  fv(y), unit, verb)),
+    lines = [P('A %s %s %s %s%s. Then %s %s %s.' % (thing, 'weighs' if unit == 'kg' else 'is', fv(x), unit,
+                                                    '' if unit == 'kg' else ' long', fv(y), unit, verb)),
              P('How much is left? Give your answer in %s, in its simplest form.' % unitname)]
     return Question(lines, [ans_frac(v, 2)], WORKING)
 

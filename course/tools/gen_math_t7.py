@@ -803,7 +803,7 @@ def a_dec_compare_q(rng, qid, v):
 
 def a_frac_to_dec(rng, qid, v):
     while True:
-        d = rng.choice([4, 5, 8, 20, 25, 40, 50])
+        d = rng.choice([8, 20, 40])
         n = rng.randint(1, d - 1)
         if math.gcd(n, d) == 1:
             break
@@ -856,7 +856,7 @@ def a_percent_of(rng, qid, v):
 def a_to_percent(rng, qid, v):
     if v % 2 == 0:
         while True:
-            d = rng.choice([4, 5, 20, 25, 50])
+            d = rng.choice([4, 5, 25, 50])
             n = rng.randint(1, d - 1)
             if math.gcd(n, d) == 1:
                 break
@@ -1073,36 +1073,39 @@ def is_prime(n):
 
 
 def b_group(rng, qid, v):
-    kind = v % 4
-    if kind == 0:
-        n = rng.choice([36, 48, 60, 72, 84, 90])
-        k = rng.choice([5, 6, 8])
-        alts = [f for f in factors(n) if f > k]
-        text = 'Write down any two factors of %d that are greater than %d.' % (n, k)
-    elif kind == 1:
-        a = rng.choice([20, 30, 40, 50, 60])
-        b = a + 20
-        alts = [p for p in range(a + 1, b) if is_prime(p)]
-        text = 'Write down any two prime numbers between %d and %d.' % (a, b)
-    elif kind == 2:
-        a, b = rng.choice([(4, 6), (6, 8), (6, 9), (4, 10), (3, 4)])
-        l = a * b // math.gcd(a, b)
-        c = l * rng.randint(4, 5) + rng.randint(1, l - 1)
-        alts = list(range(l, c, l))
-        text = 'Write down any two common multiples of %d and %d that are less than %d.' % (a, b, c)
-    else:
-        a, b = rng.choice([(36, 54), (48, 72), (60, 90), (42, 70), (72, 96), (45, 75)])
-        alts = [f for f in factors(a) if b % f == 0 and f > 1]
-        text = 'Write down any two common factors of %d and %d, other than 1.' % (a, b)
+    slots = 3 if v % 2 == 1 else 2
+    while True:
+        kind = v % 4
+        if kind == 0:
+            n = rng.choice([36, 48, 60, 72, 84, 90])
+            k = rng.choice([5, 6, 8])
+            alts = [f for f in factors(n) if f > k]
+            text = 'Write down any two factors of %d that are greater than %d.' % (n, k)
+        elif kind == 1:
+            a = rng.choice([20, 30, 40, 50, 60])
+            b = a + 20
+            alts = [p for p in range(a + 1, b) if is_prime(p)]
+            text = 'Write down any two prime numbers between %d and %d.' % (a, b)
+        elif kind == 2:
+            a, b = rng.choice([(4, 6), (6, 8), (6, 9), (4, 10), (3, 4)])
+            l = a * b // math.gcd(a, b)
+            c = l * rng.randint(4, 5) + rng.randint(1, l - 1)
+            alts = list(range(l, c, l))
+            text = 'Write down any two common multiples of %d and %d that are less than %d.' % (a, b, c)
+        else:
+            a, b = rng.choice([(36, 54), (48, 72), (60, 90), (42, 70), (72, 96), (45, 75)])
+            alts = [f for f in factors(a) if b % f == 0 and f > 1]
+            text = 'Write down any two common factors of %d and %d, other than 1.' % (a, b)
+        if len(alts) >= slots + 1:
+            break
     assert len(alts) >= 3
     key = ';' + ';'.join(str(t) for t in alts)
-    n = 3 if v % 2 == 1 else 2
-    if n == 3:
+    if slots == 3:
         text = text.replace('any two', 'any three')
-    assert len(alts) >= n + 1
+    assert len(alts) >= slots + 1
     html = [P(text), P('Write one number in each answer box.')]
-    html += [part(i, '<span class="blank">&nbsp;</span>') for i in range(n)]
-    return Q(html, [('G', 1, key)] + [('G', 1, '[space]')] * (n - 1), 'Answer the question.')
+    html += [part(i, '<span class="blank">&nbsp;</span>') for i in range(slots)]
+    return Q(html, [('G', 1, key)] + [('G', 1, '[space]')] * (slots - 1), 'Answer the question.')
 
 
 def b_missing_number(rng, qid, v):
@@ -1211,7 +1214,7 @@ def b_frac_mult(rng, qid, v):
         k = rng.randint(2, 6)
         whole = rng.choice([2, 3])
         second = c / k if v % 2 == 0 else c * (whole + b)
-        if c.numerator > 1 and second.denominator <= 30 and second.denominator != (c.denominator * k):
+        if c.numerator > 1 and second.denominator <= 16 and second.denominator != (c.denominator * k):
             break
     html = [P('Work out each of these. Give each answer in its simplest form.'),
             part(0, '%s %s %s' % (fh(a), TIMES, fh(b)))]
@@ -1910,10 +1913,10 @@ def c_rate_word(rng, qid, v):
         while True:
             pages = rng.randint(8, 24)
             copies = rng.randint(10, 40)
-            if (pages * copies) % rate == 0:
+            if (pages * copies) % rate == 0 and pages * copies // rate >= 5:
                 break
-        return Q([P('A photocopier prints %d pages per minute. How many minutes will it take to print %d copies of a '
-                    '%d-page booklet?' % (rate, copies, pages))], [('N', 2, str(pages * copies // rate))],
+        return Q([P('A photocopier prints %d pages per minute. A booklet has %d pages. How many minutes will it take '
+                    'to print %d copies of the booklet?' % (rate, pages, copies))], [('N', 2, str(pages * copies // rate))],
                  'Give your answer in minutes.')
     per = rng.choice([6, 8, 12])
     cost = D(rng.randint(150, 400)) / 100
@@ -2033,8 +2036,9 @@ def m_angle(rng, qid, v):
         return Q([P('In the figure, AB and CD are straight lines that meet at O. OE is perpendicular to AB.'),
                   figure_html(qid, alt),
                   part(0, 'Find the size of angle <i>x</i>.'), part(1, 'Find the size of angle <i>y</i>.'),
-                  part(2, 'Find the size of angle BOD.')],
-                 [('N', 2, str(x)), ('N', 1, str(180 - x)), ('N', 1, str(x))], 'Give your answers in degrees.', fig)
+                  part(2, 'Find the size of angle DOE.')],
+                 [('N', 2, str(x)), ('N', 1, str(180 - x)), ('N', 2, str(180 - c))], 'Give your answers in degrees.',
+                 fig)
     if kind == 2:
         # parallelogram ABCD with diagonal AC
         while True:
@@ -2390,7 +2394,7 @@ def m_ratio(rng, qid, v):
         u = rng.randint(4, 9)
         girls = b * u
         boys = a * u
-        join = rng.randint(2, 12)
+        join = rng.choice([j for j in range(2, 13) if boys + j != girls])
         g = math.gcd(boys + join, girls)
         return Q([P('In a chess club, the ratio of the number of boys to the number of girls is %d : %d. There are %d '
                     'girls in the club.' % (a, b, girls)),
@@ -2827,7 +2831,13 @@ def build():
         for gen in PLANS[paper]:
             v = uses.get(gen.__name__, 0)
             uses[gen.__name__] = v + 1
-            q = gen(rng, qid, v)
+            for _ in range(50):
+                q = gen(rng, qid, v)
+                nkeys = [k for t, _, k in q.answers if t != 'G']
+                if len(set(nkeys)) == len(nkeys):
+                    break
+            else:
+                raise AssertionError('parts share an answer: %d' % qid)
             if q.fig is not None:
                 figures[qid] = q.fig.render()
                 tb = q.fig.text_boxes

@@ -1,0 +1,356 @@
+#include "compiler/coursecheck.h"
+
+#include "checking/answercheck.h"
+#include "compiler/coursecompiler.h"
+#include "compiler/mhtml.h"
+#include "data/catalogue.h"
+#include "data/resources.h"
+#include "data/runtimeerror.h"
+#include "data/taggedrecords.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+
+namespace kw {
+
+namespace {
+
+constexpr int kMaxSlotsPerQuestion = 20;
+constexpr int kMaxFollowers = 20;
+
+struct Checker {
+    const ResourceLookup &lookup;
+    QTemporaryDir scratch;
+    QStringList problems;
+    QSet<QString> idsSeen;
+
+    void problem(const QString &text) { problems.append(text); }
+
+    // Writes a resource out so the player's own readers can read it.
+    std::optional<QString> file(int id)
+    {
+        const std::optional<QByteArray> bytes = lookup(id);
+        if (!bytes) {
+            problem(QStringLiteral("resource %1 is missing").arg(id));
+            return std::nullopt;
+        }
+        const QString path = scratch.filePath(QString::number(id));
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(*bytes) != bytes->size()) {
+            problem(QStringLiteral("resource %1 cannot be written out to check it").arg(id));
+            return std::nullopt;
+        }
+        return path;
+    }
+
+    // Record keys of a table, in file order.
+    QStringList keysInOrder(const QByteArray &bytes)
+    {
+        static const QRegularExpression key(QStringLiteral("^#([^#]*)#"));
+        QStringList keys;
+        for (const QByteArray &line : bytes.split('\n')) {
+            const QRegularExpressionMatch m = key.match(QString::fromUtf8(line));
+            if (m.hasMatch())
+                keys.append(m.captured(1));
+        }
+        return keys;
+    }
+
+    void checkOrder(int table, const QStringList &keys)
+    {
+        for (int i = 1; i < keys.size(); ++i) {
+            if (keys.at(i).toInt() <= keys.at(i - 1).toInt())
+                problem(QStringLiteral("table %1: record %2 follows %3 (records must be in ascending key order)")
+                            .arg(table)
+                            .arg(keys.at(i), keys.at(i - 1)));
+        }
+    }
+
+    void checkGroups(const QString &where, const QStringList &keys, const QStringList &types)
+    {
+        for (int v = 1; v <= keys.size(); ++v) {
+            const QString &key = keys.at(v - 1);
+            const QString &type = types.at(v - 1);
+            if (key != QLatin1String(" "))
+                continue;
+            if (type != QLatin1String("G") && type != QLatin1String("M")) {
+                problem(QStringLiteral("%1 slot %2: a single-space key belongs to a G or M group, not type %3")
+                            .arg(where)
+                            .arg(v)
+                            .arg(type));
+                continue;
+            }
+            int head = v - 1;
+            while (head >= 1 && keys.at(head - 1) == QLatin1String(" "))
+                --head;
+            if (head < 1) {
+                problem(QStringLiteral("%1 slot %2: group follower with no head before it").arg(where).arg(v));
+                continue;
+            }
+            if (v - head > kMaxFollowers)
+                problem(QStringLiteral("%1 slot %2: a group has at most %3 followers").arg(where).arg(v).arg(kMaxFollowers));
+        }
+        // Enough alternatives for every slot of each group.
+        for (int head = 1; head <= keys.size(); ++head) {
+            if (keys.at(head - 1) == QLatin1String(" ") || !keys.at(head - 1).startsWith(QLatin1Char(';')))
+                continue;
+            int size = 1;
+            while (head + size <= keys.size() && keys.at(head + size - 1) == QLatin1String(" "))
+                ++size;
+            const int alternatives = int(AlternativesOf(keys.at(head - 1)).size());
+            if (size > 1 && alternatives < size)
+                problem(QStringLiteral("%1 slot %2: a group of %3 slots has only %4 alternatives")
+                            .arg(where)
+                            .arg(head)
+                            .arg(size)
+                            .arg(alternatives));
+            if (size == 1 && types.at(head - 1) == QLatin1String("G"))
+                problem(QStringLiteral("%1 slot %2: a G group needs single-space followers (use M for one slot)")
+                            .arg(where)
+                            .arg(head));
+            if (size > 1 && types.at(head - 1) != QLatin1String("G") && types.at(head - 1) != QLatin1String("M"))
+                problem(QStringLiteral("%1 slot %2: a group head must be of type G").arg(where).arg(head));
+        }
+    }
+
+    void checkPage(const QString &id, int questionNumber)
+    {
+        Q_UNUSED(questionNumber);
+        const std::optional<QByteArray> bytes = lookup(id.toInt());
+        if (!bytes) {
+            problem(QStringLiteral("question %1: page is missing").arg(id));
+            return;
+        }
+        if (!bytes->contains("\r\n") || bytes->count('\n') != bytes->count("\r\n"))
+            problem(QStringLiteral("question %1: page lines must end in CR LF").arg(id));
+        const MhtmlDocument page = ParseMhtml(*bytes);
+        if (!page.error.isEmpty()) {
+            problem(QStringLiteral("question %1: page is not MIME HTML: %2").arg(id, page.error));
+            return;
+        }
+        if (!page.parts.first().contentType.startsWith("text/html")) {
+            problem(QStringLiteral("question %1: page's first part is not HTML").arg(id));
+            return;
+        }
+        QSet<QByteArray> partIds;
+        for (const MhtmlPart &part : page.parts)
+            partIds.insert(part.contentId);
+        for (const QByteArray &ref : ContentIdReferences(page.parts.first().body)) {
+            if (!partIds.contains(ref))
+                problem(QStringLiteral("question %1: page refers to cid:%2, which it does not hold").arg(id, QString::fromUtf8(ref)));
+        }
+        for (const MhtmlPart &part : page.parts.mid(1)) {
+            if (part.body.isEmpty())
+                problem(QStringLiteral("question %1: part %2 is empty").arg(id, QString::fromUtf8(part.contentId)));
+        }
+        if (page.parts.first().body.contains("<script"))
+            problem(QStringLiteral("question %1: page holds a script").arg(id));
+    }
+
+    void checkSubject(int s, const CatalogueSubject &subject)
+    {
+        const QString name = QStringLiteral("subject %1").arg(s);
+        if (subject.topicCount < 1 || subject.topicCount > kTopicNameCapacity)
+            problem(QStringLiteral("%1: %2 topics (1 to 10)").arg(name).arg(subject.topicCount));
+        if (subject.paperCount != 5 * subject.topicCount)
+            problem(QStringLiteral("%1: %2 papers for %3 topics (five each)").arg(name).arg(subject.paperCount).arg(subject.topicCount));
+        for (int t = 0; t < subject.topicCount && t < kTopicNameCapacity; ++t) {
+            if (subject.topicNames.at(t).trimmed().isEmpty())
+                problem(QStringLiteral("%1: topic %2 has no name").arg(name).arg(t + 1));
+        }
+
+        std::optional<QString> tables[6];
+        for (int table = 2; table <= 5; ++table)
+            tables[table] = file(ContentTableResource(s, table));
+        if (!tables[2] || !tables[3] || !tables[4] || !tables[5])
+            return;
+        for (int table = 2; table <= 5; ++table)
+            checkOrder(ContentTableResource(s, table), keysInOrder(*lookup(ContentTableResource(s, table))));
+        const QStringList keyIds = keysInOrder(*lookup(ContentTableResource(s, 3)));
+        for (int table = 4; table <= 5; ++table) {
+            if (keysInOrder(*lookup(ContentTableResource(s, table))) != keyIds)
+                problem(QStringLiteral("%1: tables %2 and %3 list different questions")
+                            .arg(name)
+                            .arg(ContentTableResource(s, 3))
+                            .arg(ContentTableResource(s, table)));
+        }
+
+        QList<int> slotsPerPaper;
+        QStringList usedIds;
+        for (int index = 1; index <= subject.paperCount && index <= kProgressCapacity; ++index) {
+            const int paper = 100 + index;
+            const QString where = QStringLiteral("%1 paper %2").arg(name).arg(paper);
+            try {
+                const QStringList ids = GetAllRecordFields(*tables[2], QString::number(paper));
+                usedIds += ids;
+                const QStringList keys = GetFieldsForKeys(*tables[3], ids);
+                const QStringList types = GetFieldsForKeys(*tables[4], ids);
+                const QStringList marks = GetFieldsForKeys(*tables[5], ids);
+                const QList<int> counts[3] = {CountFieldsForKeys(*tables[3], ids), CountFieldsForKeys(*tables[4], ids),
+                                              CountFieldsForKeys(*tables[5], ids)};
+                for (int q = 0; q < ids.size(); ++q) {
+                    if (counts[0].at(q) != counts[1].at(q) || counts[0].at(q) != counts[2].at(q))
+                        problem(QStringLiteral("%1 question %2: %3 keys, %4 types, %5 marks")
+                                    .arg(where, ids.at(q))
+                                    .arg(counts[0].at(q))
+                                    .arg(counts[1].at(q))
+                                    .arg(counts[2].at(q)));
+                    if (counts[0].at(q) < 1 || counts[0].at(q) > kMaxSlotsPerQuestion)
+                        problem(QStringLiteral("%1 question %2: %3 slots (1 to 20)").arg(where, ids.at(q)).arg(counts[0].at(q)));
+                    if (idsSeen.contains(ids.at(q)))
+                        problem(QStringLiteral("%1: question id %2 is used twice").arg(where, ids.at(q)));
+                    idsSeen.insert(ids.at(q));
+                    checkPage(ids.at(q), q + 1);
+                }
+                if (keys.size() > kPaperFieldCapacity)
+                    problem(QStringLiteral("%1: %2 slots (at most 80)").arg(where).arg(keys.size()));
+                slotsPerPaper.append(int(keys.size()));
+                if (types.size() != keys.size() || marks.size() != keys.size())
+                    continue;
+                int total = 0;
+                for (int v = 1; v <= keys.size(); ++v) {
+                    const QString at = QStringLiteral("%1 slot %2 (question %3)")
+                                           .arg(where)
+                                           .arg(v)
+                                           .arg(ids.at(slotQuestion(counts[0], v) - 1));
+                    bool whole = false;
+                    const int mark = marks.at(v - 1).toInt(&whole);
+                    if (!whole || mark < 1)
+                        problem(QStringLiteral("%1: mark \"%2\" is not a whole number of at least 1").arg(at, marks.at(v - 1)));
+                    else
+                        total += mark;
+                    if (keys.at(v - 1) != QLatin1String(" ")) {
+                        const QString form = KeyFormProblem(types.at(v - 1), keys.at(v - 1));
+                        if (!form.isEmpty())
+                            problem(at + QStringLiteral(": ") + form);
+                    }
+                }
+                if (total < 20 || total > 100)
+                    problem(QStringLiteral("%1: %2 marks in all (20 to 100)").arg(where).arg(total));
+                checkGroups(where, keys, types);
+            } catch (const RuntimeError &error) {
+                problem(QStringLiteral("%1 cannot be read: %2").arg(where, error.detail()));
+                slotsPerPaper.append(0);
+            }
+        }
+        for (const QString &id : keyIds) {
+            if (!usedIds.contains(id))
+                problem(QStringLiteral("%1: question %2 is in the tables but on no paper").arg(name, id));
+        }
+
+        checkTemplate(ProgressTemplateResource(s, 1), SummaryTemplate(subject.paperCount));
+        for (int f = 2; f <= 5; ++f)
+            checkTemplate(ProgressTemplateResource(s, f), PaperTemplate(slotsPerPaper));
+        checkTemplate(ProgressTemplateResource(s, 6), kTrendTemplate);
+    }
+
+    static int slotQuestion(const QList<int> &counts, int slot)
+    {
+        int reached = 0;
+        for (int q = 0; q < counts.size(); ++q) {
+            reached += counts.at(q);
+            if (reached >= slot)
+                return q + 1;
+        }
+        return int(counts.size());
+    }
+
+    void checkTemplate(int id, const QByteArray &expected)
+    {
+        const std::optional<QByteArray> bytes = lookup(id);
+        if (!bytes)
+            problem(QStringLiteral("template %1 is missing").arg(id));
+        else if (*bytes != expected)
+            problem(QStringLiteral("template %1 does not match the papers' slot counts").arg(id));
+    }
+
+    void run()
+    {
+        const std::optional<QString> path = file(kCatalogueResource);
+        if (!path)
+            return;
+        Catalogue catalogue;
+        try {
+            catalogue = ReadCatalogue(*path);
+        } catch (const RuntimeError &error) {
+            problem(QStringLiteral("catalogue cannot be read: %1").arg(error.detail()));
+            return;
+        }
+        const QByteArray bytes = *lookup(kCatalogueResource);
+        if (!bytes.startsWith("...\r\n") || !bytes.endsWith("\r\n..."))
+            problem(QStringLiteral("catalogue must begin with a line \"...\" and end with \"...\""));
+        if (!bytes.contains("\r\n" + QByteArray(31, '-') + "\r\n"))
+            problem(QStringLiteral("catalogue has no divider line of 31 '-'"));
+        if (catalogue.title.isEmpty())
+            problem(QStringLiteral("catalogue has no title"));
+        static const QRegularExpression codeForm(QStringLiteral("^[A-Za-z0-9]+$"));
+        if (!codeForm.match(catalogue.code).hasMatch())
+            problem(QStringLiteral("product code \"%1\" must be letters and digits only").arg(catalogue.code));
+        bool any = false;
+        for (int s = 1; s <= 3; ++s) {
+            if (!catalogue.hasSubject(s))
+                continue;
+            any = true;
+            checkSubject(s, catalogue.subject(s));
+        }
+        if (!any)
+            problem(QStringLiteral("catalogue names no subject"));
+    }
+};
+
+} // namespace
+
+ResourceLookup EmbeddedCourse()
+{
+    return [](int id) -> std::optional<QByteArray> {
+        QFile f(ResourcePath(id, QStringLiteral("Custom")));
+        if (!f.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        return f.readAll();
+    };
+}
+
+QString KeyFormProblem(const QString &type, const QString &key)
+{
+    static const QRegularExpression number(QStringLiteral("^\\d+(\\.\\d+)?$"));
+    static const QRegularExpression option(QStringLiteral("^[1-9]$"));
+    static const QRegularExpression fraction(QStringLiteral("^\\d+/\\d+$"));
+    static const QRegularExpression mixed(QStringLiteral("^\\d+ \\d+/\\d+$"));
+    static const QRegularExpression ratio(QStringLiteral("^\\d+(:\\d+)+$"));
+    auto fits = [&](const QRegularExpression &form) { return form.match(key).hasMatch(); };
+
+    if (type == QLatin1String("N"))
+        return fits(number) ? QString() : QStringLiteral("N key \"%1\" is not a number").arg(key);
+    if (type == QLatin1String("Q"))
+        return fits(option) ? QString() : QStringLiteral("Q key \"%1\" is not an option number 1 to 9").arg(key);
+    if (type == QLatin1String("F"))
+        return fits(fraction) ? QString() : QStringLiteral("F key \"%1\" is not a fraction like 9/28").arg(key);
+    if (type == QLatin1String("X"))
+        return fits(mixed) ? QString() : QStringLiteral("X key \"%1\" is not a mixed number like 1 3/5").arg(key);
+    if (type == QLatin1String("R"))
+        return fits(ratio) ? QString() : QStringLiteral("R key \"%1\" is not a ratio like 5:3").arg(key);
+    if (type == QLatin1String("M") || type == QLatin1String("G")) {
+        if (!key.startsWith(QLatin1Char(';')) || key.size() < 2)
+            return QStringLiteral("%1 key \"%2\" must list alternatives, each after ';'").arg(type, key);
+        for (const QString &alternative : AlternativesOf(key)) {
+            if (NormaliseAnswer(alternative).isEmpty())
+                return QStringLiteral("%1 key \"%2\" has an empty alternative").arg(type, key);
+        }
+        return {};
+    }
+    if (type == QLatin1String("T") || type == QLatin1String("L"))
+        return NormaliseAnswer(key).isEmpty() ? QStringLiteral("%1 key is empty").arg(type) : QString();
+    return QStringLiteral("unknown type letter \"%1\"").arg(type);
+}
+
+QStringList CheckCourse(const ResourceLookup &lookup)
+{
+    Checker checker{lookup, {}, {}, {}};
+    checker.run();
+    return checker.problems;
+}
+
+} // namespace kw

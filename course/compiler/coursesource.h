@@ -1,0 +1,59 @@
+#pragma once
+
+// The course as its authors write it: catalogue.txt and one text file per
+// paper (see course/FORMAT.md).
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace kw {
+
+struct SourceSlot {
+    QString type;
+    QString marks;
+    QString key;
+    int line = 0;
+};
+
+struct SourceQuestion {
+    QString id;
+    QString instruction;
+    QStringList body; // HTML lines
+    QList<SourceSlot> answerSlots;
+    int line = 0;
+};
+
+struct SourcePaper {
+    int number = 0;
+    QString file; // absolute path
+    QList<SourceQuestion> questions;
+};
+
+struct SourceSubject {
+    QString name; // empty: the subject does not exist
+    QString folder;
+    QStringList topics;
+    QList<SourcePaper> papers; // 101 .. 100 + 5 * topics
+};
+
+struct CourseSource {
+    QString root; // the course folder
+    QString title;
+    QString code;
+    std::array<SourceSubject, 3> subjects;
+};
+
+inline constexpr int kPapersPerTopic = 5;
+
+// Reads the course under root. Problems the sources cannot be read past are
+// appended to problems as "file:line: message"; the rest is read as far as it goes.
+CourseSource ReadCourseSource(const QString &root, QStringList *problems);
+
+// Every source file the course is made of (catalogue, papers, stylesheet,
+// pictures the papers use), for build dependencies.
+QStringList CourseSourceFiles(const CourseSource &course);
+
+} // namespace kw

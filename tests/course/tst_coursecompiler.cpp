@@ -1,0 +1,306 @@
+#include "compiler/coursecheck.h"
+#include "compiler/coursecompiler.h"
+#include "compiler/coursesource.h"
+#include "compiler/mhtml.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kw;
+
+namespace {
+
+QByteArray table(const QList<QByteArray> &records)
+{
+    QByteArray out = "...\r\n";
+    for (const QByteArray &r : records)
+        out += r + "\r\n";
+    return out + "...";
+}
+
+CompiledCourse compileFixture(QStringList *problems)
+{
+    return CompileCourse(ReadCourseSource(QStringLiteral(KW_FIXTURE_COURSE), problems), problems);
+}
+
+ResourceLookup lookupIn(const CompiledCourse &course)
+{
+    return [course](int id) -> std::optional<QByteArray> {
+        if (!course.contains(id))
+            return std::nullopt;
+        return course.value(id);
+    };
+}
+
+// Copies the fixture course so a test can break one file of it.
+bool copyFixture(const QString &to)
+{
+    const QDir from(QStringLiteral(KW_FIXTURE_COURSE));
+    for (const QString &relative : {QStringLiteral("catalogue.txt"), QStringLiteral("style.css"),
+                                    QStringLiteral("science/101.txt"), QStringLiteral("science/102.txt"),
+                                    QStringLiteral("science/103.txt"), QStringLiteral("science/104.txt"),
+                                    QStringLiteral("science/105.txt"), QStringLiteral("science/figures/leaf.svg")}) {
+        QDir().mkpath(QFileInfo(to + QLatin1Char('/') + relative).absolutePath());
+        if (!QFile::copy(from.filePath(relative), to + QLatin1Char('/') + relative))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class TestCourseCompiler : public QObject {
+    Q_OBJECT
+
+private slots:
+    void compilesTablesAndTemplatesByteExact_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("catalogue") << 30000
+                                   << table({"#NME#>Fixture Papers", "#COD#>FX1", "#LAH#>", "#LBH#>", "#LCH#>Science",
+                                             QByteArray(31, '-'), "#TT3#>1", "#TP3#>5", "#TN3#>Living Things"});
+        QTest::newRow("papers") << 30032
+                                << table({"#101#>17001>17002", "#102#>17003>17004", "#103#>17005>17006",
+                                          "#104#>17007>17008", "#105#>17009>17010>17011"});
+        QTest::newRow("keys") << 30033
+                              << table({"#17001#>;Water;Light;Air> >6", "#17002#>;aquatic;marine", "#17003#>1/3",
+                                        "#17004#>2", "#17005#>1/3", "#17006#>2", "#17007#>1/3", "#17008#>2",
+                                        "#17009#>1/3", "#17010#>2", "#17011#>1 1/2"});
+        QTest::newRow("types") << 30034
+                               << table({"#17001#>G>G>N", "#17002#>M", "#17003#>F", "#17004#>Q", "#17005#>F",
+                                         "#17006#>Q", "#17007#>F", "#17008#>Q", "#17009#>F", "#17010#>Q",
+                                         "#17011#>X"});
+        QTest::newRow("marks") << 30035
+                               << table({"#17001#>5>5>10", "#17002#>5", "#17003#>10", "#17004#>10", "#17005#>10",
+                                         "#17006#>10", "#17007#>10", "#17008#>10", "#17009#>10", "#17010#>10",
+                                         "#17011#>5"});
+        QTest::newRow("summary template") << 30131
+                                          << table({"#FSE#>>>>>", "#SSE#>>>>>", "#LTM#>>>>>", "#CDD#>>>>>",
+                                                    "#FST#>0>0>0>0>0", "#SST#>0>0>0>0>0"});
+        const QByteArray perPaper = table({"#101#>>>>", "#102#>>", "#103#>>", "#104#>>", "#105#>>>"});
+        QTest::newRow("first answers template") << 30132 << perPaper;
+        QTest::newRow("second answers template") << 30133 << perPaper;
+        QTest::newRow("first results template") << 30134 << perPaper;
+        QTest::newRow("second results template") << 30135 << perPaper;
+        QTest::newRow("trend template") << 30136 << QByteArray("#TRD#\r\n");
+    }
+    void compilesTablesAndTemplatesByteExact()
+    {
+        QFETCH(int, id);
+        QFETCH(QByteArray, bytes);
+        QStringList problems;
+        const CompiledCourse course = compileFixture(&problems);
+        QCOMPARE(problems, QStringList());
+        QVERIFY(course.contains(id));
+        QCOMPARE(course.value(id), bytes);
+    }
+
+    void unnamedSubjectsGetNothing()
+    {
+        QStringList problems;
+        const CompiledCourse course = compileFixture(&problems);
+        for (int id : {30012, 30022, 30111, 30121, 11001, 21001})
+            QVERIFY(!course.contains(id));
+        QCOMPARE(course.size(), 1 + 4 + 6 + 11);
+    }
+
+    void pageRoundTrips()
+    {
+        QStringList problems;
+        const CompiledCourse course = compileFixture(&problems);
+        const QByteArray bytes = course.value(17001);
+        QVERIFY(bytes.startsWith("From: "));
+        QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+
+        const MhtmlDocument page = ParseMhtml(bytes);
+        QCOMPARE(page.error, QString());
+        QCOMPARE(page.parts.size(), 3); // page, stylesheet, picture
+        const QByteArray html = page.parts.at(0).body;
+        QVERIFY(page.parts.at(0).contentType.startsWith("text/html"));
+        QVERIFY(html.contains("<span class=\"qno\">Question 1</span>"));
+        QVERIFY(html.contains("[20 marks]"));
+        QVERIFY(html.contains("<p class=\"instruction\">Answer each part.</p>"));
+        QVERIFY(html.contains("(a) Name any two things a plant needs."));
+        QVERIFY(!html.contains("figures/leaf.svg"));
+
+        QFile svg(QStringLiteral(KW_FIXTURE_COURSE "/science/figures/leaf.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QList<QByteArray> refs = ContentIdReferences(html);
+        QCOMPARE(refs.size(), 2);
+        for (const QByteArray &ref : refs) {
+            const auto part = std::find_if(page.parts.begin(), page.parts.end(),
+                                           [&](const MhtmlPart &p) { return p.contentId == ref; });
+            QVERIFY2(part != page.parts.end(), ref.constData());
+            if (part->contentType == "image/svg+xml")
+                QCOMPARE(part->body, svg.readAll());
+            else
+                QCOMPARE(part->body, QByteArray("body { margin: 0; }\r\n"));
+        }
+    }
+
+    void pagesAreNumberedWithinTheirPaper()
+    {
+        QStringList problems;
+        const CompiledCourse course = compileFixture(&problems);
+        const QByteArray html = ParseMhtml(course.value(17011)).parts.at(0).body;
+        QVERIFY(html.contains("Question 3</span>"));
+        QVERIFY(html.contains("[5 marks]"));
+    }
+
+    void theFixtureIsSound()
+    {
+        QStringList problems;
+        const CompiledCourse course = compileFixture(&problems);
+        QCOMPARE(CheckCourse(lookupIn(course)), QStringList());
+    }
+
+    void brokenCoursesAreReported_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("fromText");
+        QTest::addColumn<QString>("toText");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("N key not a number") << 30033 << "#17001#>;Water;Light;Air> >6" << "#17001#>;Water;Light;Air> >six"
+                                            << "N key \"six\" is not a number";
+        QTest::newRow("Q key not an option") << 30033 << "#17004#>2" << "#17004#>B" << "Q key \"B\"";
+        QTest::newRow("F key not a fraction") << 30033 << "#17003#>1/3" << "#17003#>0.33" << "F key \"0.33\"";
+        QTest::newRow("X key not a mixed number") << 30033 << "#17011#>1 1/2" << "#17011#>1/2" << "X key \"1/2\"";
+        QTest::newRow("R key not a ratio") << 30034 << "#17003#>F" << "#17003#>R" << "R key \"1/3\"";
+        QTest::newRow("M key without ;") << 30033 << "#17002#>;aquatic;marine" << "#17002#>aquatic"
+                                         << "must list alternatives";
+        QTest::newRow("unknown type") << 30034 << "#17002#>M" << "#17002#>W" << "unknown type letter \"W\"";
+        QTest::newRow("follower without head") << 30033 << "#17001#>;Water;Light;Air> >6"
+                                               << "#17001#> > >6" << "no head";
+        QTest::newRow("too few alternatives") << 30033 << "#17001#>;Water;Light;Air> >6" << "#17001#>;Water> >6"
+                                              << "has only 1 alternatives";
+        QTest::newRow("G without followers") << 30034 << "#17001#>G>G>N" << "#17001#>G>N>N"
+                                             << "single-space key belongs to a G or M group";
+        QTest::newRow("mark below 1") << 30035 << "#17002#>5" << "#17002#>0" << "mark \"0\"";
+        QTest::newRow("mark not whole") << 30035 << "#17002#>5" << "#17002#>2.5" << "mark \"2.5\"";
+        QTest::newRow("tables disagree on slots") << 30035 << "#17002#>5" << "#17002#>5>5" << "1 keys, 1 types, 2 marks";
+        QTest::newRow("records out of order") << 30033 << "#17003#>1/3\r\n#17004#>2" << "#17004#>2\r\n#17003#>1/3"
+                                              << "record 17003 follows 17004";
+        QTest::newRow("paper missing") << 30032 << "#104#>17007>17008\r\n" << "" << "paper 104 cannot be read";
+        QTest::newRow("question missing from a table") << 30034 << "#17008#>Q\r\n" << "" << "paper 104 cannot be read";
+        QTest::newRow("question on two papers") << 30032 << "#102#>17003>17004" << "#102#>17003>17004>17005"
+                                                << "used twice";
+        QTest::newRow("template wrong") << 30132 << "#102#>>" << "#102#>>>" << "template 30132";
+        QTest::newRow("trend template wrong") << 30136 << "#TRD#\r\n" << "#TRD#>\r\n" << "template 30136";
+        QTest::newRow("page missing") << 17005 << "" << "" << "question 17005: page is missing";
+        QTest::newRow("page not MIME") << 17006 << "multipart/related" << "text/plain" << "question 17006: page is not MIME HTML";
+        QTest::newRow("picture part missing") << 17001 << "Content-ID: <leaf.svg@kestrelworks>" << "Content-ID: <x@y>"
+                                              << "cid:leaf.svg@kestrelworks";
+        QTest::newRow("product code unfit for file names") << 30000 << "#COD#>FX1" << "#COD#>F/X" << "product code";
+        QTest::newRow("too few topics for the papers") << 30000 << "#TP3#>5" << "#TP3#>10" << "10 papers for 1 topics";
+        QTest::newRow("no catalogue") << 30000 << "" << "" << "resource 30000 is missing";
+    }
+    void brokenCoursesAreReported()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, fromText);
+        const QByteArray from = fromText.toUtf8();
+        QFETCH(QString, toText);
+        const QByteArray to = toText.toUtf8();
+        QFETCH(QString, problem);
+        QStringList problems;
+        CompiledCourse course = compileFixture(&problems);
+        if (from.isEmpty() && to.isEmpty()) {
+            course.remove(id);
+        } else {
+            QVERIFY2(course.value(id).contains(from), from.constData());
+            course[id].replace(from, to);
+        }
+        const QStringList found = CheckCourse(lookupIn(course));
+        QVERIFY2(std::any_of(found.begin(), found.end(), [&](const QString &line) { return line.contains(problem); }),
+                 qPrintable(found.join(QLatin1Char('\n'))));
+    }
+
+    void brokenSourcesAreReported_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("answer line without key") << "science/102.txt" << "answer: F 10 1/3" << "answer: F" << "102.txt:3: an answer line";
+        QTest::newRow("picture missing") << "science/101.txt" << "figures/leaf.svg" << "figures/none.svg" << "picture figures/none.svg";
+        QTest::newRow("id not five digits") << "science/103.txt" << "== 17005" << "== 1705" << "question id \"1705\"";
+        QTest::newRow("key that would break its table") << "science/103.txt" << "answer: F 10 1/3" << "answer: T 10 a>b" << "\"a>b\" holds";
+        QTest::newRow("text before the first question") << "science/104.txt" << "== 17007" << "hello\n== 17007" << "before the first question";
+        QTest::newRow("paper file missing") << "science/105.txt" << "" << "" << "105.txt: cannot be read";
+        QTest::newRow("catalogue line unknown") << "catalogue.txt" << "title:" << "name:" << "not a catalogue line";
+    }
+    void brokenSourcesAreReported()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, problem);
+        QTemporaryDir dir;
+        QVERIFY(copyFixture(dir.path()));
+        const QString path = dir.filePath(file);
+        if (from.isEmpty()) {
+            QVERIFY(QFile::remove(path));
+        } else {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QString text = QString::fromUtf8(f.readAll());
+            f.close();
+            QVERIFY(text.contains(from));
+            text.replace(from, to);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(text.toUtf8());
+        }
+        QStringList problems;
+        CompileCourse(ReadCourseSource(dir.path(), &problems), &problems);
+        QVERIFY2(std::any_of(problems.begin(), problems.end(), [&](const QString &line) { return line.contains(problem); }),
+                 qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    void writesOnlyWhatChanged()
+    {
+        QStringList problems;
+        const CompiledCourse course = compileFixture(&problems);
+        QTemporaryDir dir;
+        const QString qrc = dir.filePath(QStringLiteral("course.qrc"));
+        QVERIFY(WriteCompiledCourse(course, dir.filePath(QStringLiteral("out")), qrc, &problems));
+        QFile list(qrc);
+        QVERIFY(list.open(QIODevice::ReadOnly));
+        const QByteArray first = list.readAll();
+        QVERIFY(first.contains("<file alias=\"30000\">out/30000</file>"));
+        QVERIFY(first.contains("prefix=\"/Custom\""));
+        const QDateTime stamp = QFileInfo(dir.filePath(QStringLiteral("out/30033"))).lastModified();
+
+        CompiledCourse changed = course;
+        changed[30034].replace("#17002#>M", "#17002#>T");
+        QTest::qWait(20);
+        QVERIFY(WriteCompiledCourse(changed, dir.filePath(QStringLiteral("out")), qrc, &problems));
+        QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("out/30033"))).lastModified(), stamp);
+        list.seek(0);
+        QVERIFY(list.readAll() != first); // the digest moved
+    }
+
+    void quotedPrintableRoundTrips_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("short") << QByteArray("<p>Hello</p>");
+        QTest::newRow("equals signs") << QByteArray("<p class=\"a\">1 + 1 = 2</p>");
+        QTest::newRow("long line") << QByteArray(300, 'x');
+        QTest::newRow("trailing space") << QByteArray("end \r\nnext\t\r\n");
+        QTest::newRow("UTF-8") << QString::fromUtf8("½ of £4 — café").toUtf8();
+        QTest::newRow("long line of escapes") << QByteArray(100, '=');
+    }
+    void quotedPrintableRoundTrips()
+    {
+        QFETCH(QByteArray, text);
+        const QByteArray encoded = EncodeQuotedPrintable(text);
+        for (const QByteArray &line : encoded.split('\n'))
+            QVERIFY(line.size() <= 77); // 76 and the CR
+        QCOMPARE(DecodeQuotedPrintable(encoded), QByteArray(text).replace("\r\n", "\n").replace("\n", "\r\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCourseCompiler)
+#include "tst_coursecompiler.moc"
