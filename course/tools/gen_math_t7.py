@@ -1105,7 +1105,7 @@ def b_group(rng, qid, v):
     assert len(alts) >= slots + 1
     html = [P(text), P('Write one number in each answer box.')]
     html += [part(i, '<span class="blank">&nbsp;</span>') for i in range(slots)]
-    return Q(html, [('G', 1, key)] + [('G', 1, '[space]')] * (slots - 1), 'Answer the question.')
+    return Q(html, [('G', 1, key)] + [('G', 1, '[space]')] * (slots - 1), 'Each answer must be different.')
 
 
 def b_missing_number(rng, qid, v):
@@ -1389,14 +1389,14 @@ def fig_isosceles(apex, names=('P', 'Q', 'R'), marks=None):
 
 def b_angle_isosceles(rng, qid, v):
     if v % 2 == 0:
-        apex = rng.choice(range(30, 110, 2))
+        apex = rng.choice([t for t in range(30, 110, 2) if t != 60])
         x = (180 - apex) // 2
         fig, _ = fig_isosceles(apex, marks={2: (deg(apex), apex), 1: ('x', x)})
         alt = 'Isosceles triangle PQR with PQ equal to PR. Angle P is %d degrees and angle R is marked x.' % apex
         return Q([P('PQR is an isosceles triangle with PQ = PR.'), figure_html(qid, alt),
                   P('Find the size of angle <i>x</i>. Give your answer in degrees.')],
                  [('N', 2, str(x))], None, fig)
-    base = rng.randint(40, 75)
+    base = rng.choice([t for t in range(40, 76) if t != 60])
     apex = 180 - 2 * base
     fig, _ = fig_isosceles(apex, marks={0: (deg(base), base), 2: ('y', apex)})
     alt = 'Isosceles triangle PQR with PQ equal to PR. Angle Q is %d degrees and angle P is marked y.' % base
@@ -2082,7 +2082,7 @@ def m_angle(rng, qid, v):
                  fig)
     if kind == 3:
         # isosceles triangle PQR, PQ = PR, QRS straight
-        apex = rng.choice(range(34, 100, 2))
+        apex = rng.choice([t for t in range(34, 100, 2) if t != 60])
         x = (180 - apex) // 2
         Qp, Rp = (0.0, 0.0), (100.0, 0.0)
         Pp = (50.0, 50.0 * math.tan(math.radians(x)))
