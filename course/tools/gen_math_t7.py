@@ -819,7 +819,7 @@ def a_dec_digit_value(rng, qid, v):
         if digits[0] == 0:
             continue
         pos = rng.choice([2, 3, 4])     # tenths, hundredths, thousandths
-        if digits[pos] == 0:
+        if digits[pos] == 0 or digits[4] == 0:
             continue
         break
     s = '%d%d.%d%d%d' % tuple(digits)
