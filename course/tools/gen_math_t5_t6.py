@@ -87,6 +87,12 @@ def pc(x):
     return fmt(x) + '%'
 
 
+def pkey(x):
+    """M key for an answer that is a percentage: the number, with or without the % sign."""
+    t = fmt(x)
+    return ';%s;%s%%;%s %%' % (t, t, t)
+
+
 def frac(n, d):
     return '<span class="frac"><sup>%d</sup>&frasl;<sub>%d</sub></span>' % (n, d)
 
@@ -251,7 +257,8 @@ class Svg:
             assert a[0] >= 0 and a[1] >= 0 and a[2] <= self.w and a[3] <= self.h, \
                 ('label outside the picture', a, self.w, self.h)
             for b in self.boxes[i + 1:]:
-                overlap = a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
+                g = 5   # labels keep a little space between them
+                overlap = a[0] - g < b[2] and b[0] < a[2] + g and a[1] - g < b[3] and b[1] < a[3] + g
                 assert not overlap, ('labels overlap', a, b)
             for seg in self.segments:
                 assert not seg_hits_box(seg, (a[0] + 1, a[1] + 1, a[2] - 1, a[3] - 1)), \
@@ -287,7 +294,7 @@ def length_label(v, unit):
     return '%s %s' % (fmt(v), unit)
 
 
-def poly_figure(pts, labels, unit, fill=LIGHT, maxw=250, maxh=190, holes=()):
+def poly_figure(pts, labels, unit, fill=LIGHT, maxw=220, maxh=180, holes=()):
     """A rectilinear (or any) polygon drawn to scale.
 
     pts: vertices in drawing units, anticlockwise with y upwards.
@@ -310,6 +317,7 @@ def poly_figure(pts, labels, unit, fill=LIGHT, maxw=250, maxh=190, holes=()):
     def px(p):
         return (ml + (float(p[0]) - minx) * s, mt + (maxy - float(p[1])) * s)
 
+    svg.px = px      # drawing units -> pixels, for anything drawn on top later
     svg.polygon([px(p) for p in pts], fill=fill)
     for h in holes:
         svg.polygon([px(p) for p in h], fill='white')
@@ -364,7 +372,7 @@ def perimeter(pts):
     return tot
 
 
-def cuboid_svg(L, W, H, labels, water=None, grid=False, unit='cm', maxw=220, maxh=165):
+def cuboid_svg(L, W, H, labels, water=None, grid=False, unit='cm', maxw=200, maxh=165):
     """Cuboid in cabinet (oblique) projection: length L across, height H up, W going back.
 
     labels: dict with keys 'L', 'W', 'H' (text or None for no label).
@@ -668,7 +676,7 @@ def t5_as_pct(rng, d, ctx=False):
         a, b, p = pick_as_pct(rng, d)
         text = rng.choice(['Express %s as a percentage of %s.', 'What percentage of {b} is {a}?'])
         text = text % (num(a), num(b)) if '%s' in text else text.format(a=num(a), b=num(b))
-        return Question([P(text)], [('N', 1, fmt(p))], 'Give the answer as a percentage.')
+        return Question([P(text)], [('M', 1, pkey(p))], 'Give the answer as a percentage.')
     nm, pr = person(rng)
     if d >= 3 and rng.random() < 0.4:
         # with a change of units
@@ -686,7 +694,7 @@ def t5_as_pct(rng, d, ctx=False):
         if X == 1 and big == 'litres':
             big = 'litre'
         text = 'What percentage of %s %s is %s %s?' % (fmt(X), big, num(a), small)
-        return Question([P(text)], [('N', 1, fmt(p))], 'Give the answer as a percentage.', kind='units')
+        return Question([P(text)], [('M', 1, pkey(p))], 'Give the answer as a percentage.', kind='units')
     forms = [
         ('{nm} scored {a} marks out of {b} in a test. What was {his} score as a percentage?', 10, 200),
         ('In a class of {b} pupils, {a} are left-handed. What percentage of the class is '
@@ -708,7 +716,7 @@ def t5_as_pct(rng, d, ctx=False):
         if lo <= b <= hi:
             break
     text = form.format(nm=nm, a=num(a), b=num(b), his=his(pr), pr=pr, Pr=cap(pr))
-    return Question([P(text)], [('N', 1, fmt(p))], 'Give the answer as a percentage.', kind='form%d' % fi)
+    return Question([P(text)], [('M', 1, pkey(p))], 'Give the answer as a percentage.', kind='form%d' % fi)
 
 
 def t5_frac_to_pct(rng, d):
@@ -729,7 +737,7 @@ def t5_frac_to_pct(rng, d):
             continue
         break
     text = 'Write %s as a percentage.' % frac_html(x)
-    return Question([P(text)], [('N', 1, fmt(p))], 'Change the fraction to a percentage.')
+    return Question([P(text)], [('M', 1, pkey(p))], 'Change the fraction to a percentage.')
 
 
 def t5_pct_to_frac(rng, d):
@@ -759,7 +767,7 @@ def t5_dec_pct(rng, d):
     x = rng.choice(pool)
     p = x * 100
     if to_pct:
-        return Question([P('Write %s as a percentage.' % fmt(x))], [('N', 1, fmt(p))],
+        return Question([P('Write %s as a percentage.' % fmt(x))], [('M', 1, pkey(p))],
                         'Change the decimal to a percentage.')
     return Question([P('Write %s as a decimal.' % pc(p))], [('N', 1, fmt(x))],
                     'Change the percentage to a decimal.')
@@ -790,7 +798,7 @@ def t5_convert_parts(rng, d):
             part('a', 'Write %s as a decimal.' % frac_html(fa)),
             part('b', 'Write %s as a fraction in its simplest form.' % fmt(db)),
             part('c', 'Write %s as a percentage.' % frac_html(fc))]
-    return Question(body, [('N', 1, fmt(fa)), ('F', 1, fkey(db)), ('N', 1, fmt(fc * 100))],
+    return Question(body, [('N', 1, fmt(fa)), ('F', 1, fkey(db)), ('M', 1, pkey(fc * 100))],
                     'Fractions, decimals and percentages.')
 
 
@@ -1016,7 +1024,7 @@ def t5_pct_change(rng, d):
     else:
         text = ('There were %s litres of water in a tank. After some was used, %s litres were left. '
                 'By what percentage did the amount of water decrease?' % (num(a), num(a - k)))
-    return Question([P(text + ' Give your answer as a percentage.')], [('N', 2, fmt(p))],
+    return Question([P(text + ' Give your answer as a percentage.')], [('M', 2, pkey(p))],
                     rng.choice(WORK))
 
 
@@ -1138,7 +1146,7 @@ def t5_pct_of_pct(rng, d):
     if kind == 'pct':
         text = ('In a school, %s of the pupils are %s. %s of the %s %s. What percentage of all the '
                 'pupils are %s who %s?' % (pc(a), grp, pc(b), grp, sub, grp, sub))
-        return Question([P(text)], [('N', 2, fmt(a * b / 100))], rng.choice(WORK))
+        return Question([P(text)], [('M', 2, pkey(a * b / 100))], rng.choice(WORK))
     text = ('There are %s pupils in a school. %s of them are %s, and %s of the %s %s. How many '
             '%s %s?' % (num(n), pc(a), grp, pc(b), grp, sub, grp, sub))
     return Question([P(text)], [('N', 2, fmt(k))], rng.choice(WORK))
@@ -1395,36 +1403,6 @@ def t5_work_rate(rng, d):
     return Question([P(text)], [('N', 2, fmt(t))], rng.choice(WORK), kind='work5')
 
 
-def mean_data(rng, d, n=None):
-    """A list of data values and its mean (exact)."""
-    for _ in range(10000):
-        if n is None:
-            n_ = rng.randrange(4, 7) if d <= 2 else rng.randrange(5, 9)
-        else:
-            n_ = n
-        if d == 1:
-            vals = [rng.randrange(2, 21) for _ in range(n_)]
-        elif d == 2:
-            vals = [rng.randrange(10, 100) for _ in range(n_)]
-        elif d == 3:
-            vals = [rng.randrange(5, 60) for _ in range(n_)]
-        elif d == 4:
-            vals = [Fr(rng.randrange(10, 60), 10) for _ in range(n_)]
-        else:
-            vals = [Fr(rng.randrange(100, 400), 100) for _ in range(n_)]
-        m = sum(vals, Fr(0)) / n_
-        if d <= 2 and m.denominator != 1:
-            continue
-        if d == 3 and (m.denominator == 1 or (m * 10).denominator != 1):
-            continue
-        if d >= 4 and (m * 100).denominator != 1:
-            continue
-        if d >= 4 and dp(m) > dp(max(vals, key=dp)) + 1:
-            continue
-        return vals, m
-    raise RuntimeError('no data set')
-
-
 MEAN_CTX = [
     # (introduction, question, smallest value, largest value, decimal places)
     ('The numbers of goals a hockey team scored in its last few matches were:',
@@ -1677,7 +1655,7 @@ def t5_table(rng, d):
             body.append(part('c', 'What percentage of all the runs did %s score?' % heads[2][i]))
         else:
             body.append(part('c', 'What percentage of all the %s were on %s?' % (heads[4], heads[2][i])))
-        answers.append(('N', 1, fmt(Fr(vals[i] * 100, tot))))
+        answers.append(('M', 1, pkey(Fr(vals[i] * 100, tot))))
     return Question(body, answers, 'Use the table to answer each part.')
 
 
@@ -1723,14 +1701,14 @@ def t5_table_pct(rng, d):
         return 'chose %s' % c.lower() if head != 'Favourite colour' else 'chose %s' % c.lower()
     body.append(part('a', 'What percentage of the pupils %s?' % who(cats[i])))
     body.append(part('b', 'What fraction of the pupils %s? Give your answer in its simplest form.' % who(cats[j])))
-    answers = [('N', 1, fmt(pcts[i])), ('F', 1, fkey(Fr(vals[j], N)))]
+    answers = [('M', 1, pkey(pcts[i])), ('F', 1, fkey(Fr(vals[j], N)))]
     if d >= 3:
         rest = [c for c in range(k) if c not in (i, j)]
         c = rng.choice(rest)
         p_not = 100 - pcts[c]
         if (p_not * 10).denominator == 1:
             body.append(part('c', 'What percentage of the pupils did not %s?' % who(cats[c]).replace('chose', 'choose')))
-            answers.append(('N', 1, fmt(p_not)))
+            answers.append(('M', 1, pkey(p_not)))
     return Question(body, answers, 'Use the table to answer each part.')
 
 
@@ -1947,6 +1925,26 @@ def t6_rect_area(rng, d, qid):
                  lines, [('N', 2 if d == 4 else 1, fmt(area))], 'Find the area.')
 
 
+def t6_rect_words(rng, d, qid):
+    things = [('swimming pool', 'the bottom of the pool'), ('playground', 'the playground'),
+              ('carpet', 'the carpet'), ('vegetable patch', 'the vegetable patch'),
+              ('tablecloth', 'the tablecloth'), ('car park', 'the car park')]
+    thing, what = rng.choice(things)
+    if d == 3:
+        L, W = Fr(rng.randrange(12, 40)), Fr(rng.randrange(5, 24), 2)
+        if W.denominator == 1:
+            W += Fr(1, 2)
+    elif d == 4:
+        L, W = Fr(rng.randrange(15, 60), 10), Fr(rng.randrange(8, 30), 10)
+    else:
+        L, W = Fr(rng.randrange(50, 200), 10), Fr(rng.randrange(25, 90), 10)
+    if W > L:
+        L, W = W, L
+    text = ('A rectangular %s is %s m long and %s m wide. What is the area of %s? Give your answer in '
+            'm<sup>2</sup>.' % (thing, fmt(L), fmt(W), what))
+    return Question([P(text)], [('N', 1, fmt(L * W))], rng.choice(WORK))
+
+
 def t6_rect_perim(rng, d, qid):
     if d >= 3 and rng.random() < 0.4:
         s = Fr(rng.randrange(7, 40), 2) if d >= 4 else Fr(rng.randrange(4, 20))
@@ -2063,7 +2061,8 @@ def composite_shape(rng, kind, d):
         r2 = rng.randrange(2, H - 4)
         c2 = rng.randrange(2, W // 2 - 1)
         pts = [(0, 0), (W, 0), (W, r1), (W - c1, r1), (W - c1, H), (c2, H), (c2, H - r2), (0, H - r2)]
-        lab_area = {0: None, 1: None, 2: None, 3: None, 5: None, 6: None}
+        # the step on the left is left unlabelled: its lengths follow from the others
+        lab_area = {0: None, 1: None, 2: None, 3: None, 4: None, 7: None}
         lab_per = dict(lab_area)
         area = W * H - c1 * (H - r1) - c2 * r2
         assert perimeter(pts) == 2 * (W + H)
@@ -2124,7 +2123,7 @@ def _triples():
 TRIPLES = _triples()
 
 
-def triangle_svg(b, h, p, unit, lab_b, lab_h, side_labels=(), maxw=240, maxh=165):
+def triangle_svg(b, h, p, unit, lab_b, lab_h, side_labels=(), maxw=220, maxh=165):
     """Triangle with base (0,0)-(b,0) and apex (p,h); the height is drawn dashed.
 
     side_labels: list of ('left' | 'right', text) for the sloping sides.
@@ -2206,7 +2205,7 @@ def t6_triangle(rng, d, qid, style=None):
         t1, t2 = rng.choice(combos)
         h, p, b = t1[1], t1[0], t1[0] - t2[0]
         sides = [('left', '%d %s' % (t1[2], u))]
-    if style in ('right',) and (b * h) % 2 and d <= 2:
+    if d <= 2 and (b * h) % 2:
         b += 1
     area = Fr(b * h, 2)
     svg = triangle_svg(b, h, p, u, '%d %s' % (b, u), '%d %s' % (h, u), sides)
@@ -2251,9 +2250,7 @@ def t6_tri_in_rect(rng, d, qid):
         tri = [(0, 0), (W, 0), (p, H)]
         sv = poly_figure(rect_points(W, H), {0: None, 3: None}, u, fill='white')
         # shade the triangle: redraw it on the picture
-        s_ = _last_scale(W, H)
-        ml, mt = 70, 28
-        pts = [(ml + float(x) * s_, mt + (H - float(y)) * s_) for x, y in tri]
+        pts = [sv.px(q) for q in tri]
         sv.el.insert(1, '<polygon points="%s" fill="%s" stroke="black" stroke-width="2"/>'
                      % (' '.join('%.1f,%.1f' % q for q in pts), GREY))
         sv.el.append('<polygon points="%s" fill="none" stroke="black" stroke-width="2"/>'
@@ -2263,17 +2260,14 @@ def t6_tri_in_rect(rng, d, qid):
                  'of the rectangle.', 'Find the area of the shaded triangle. Give your answer in %s.' % sq(u)]
         return q_fig(qid, sv.render(), 'A rectangle %d %s by %d %s with a shaded triangle on its bottom side'
                      % (W, u, H, u), lines, [('N', 2, fmt(area))], 'Find the shaded area.')
-    W, H = rng.randrange(10, 21), rng.randrange(7, 15)
+    W, H = rng.randrange(14, 21), rng.randrange(7, 14)
     a, b = rng.randrange(3, W - 4), rng.randrange(2, H - 3)
     if d == 4 and (a * b) % 2:
         a += 1
     pent = [(0, 0), (W, 0), (W, H - b), (W - a, H), (0, H)]
     sv = poly_figure(pent, {0: None, 4: None}, u, fill=GREY)
-    s_ = _last_scale(W, H)
-    ml, mt = 70, 28
-
     def px(x, y):
-        return (ml + float(x) * s_, mt + (H - float(y)) * s_)
+        return sv.px((x, y))
     sv.line(*px(W, H - b), *px(W, H), dash=True, width=1.5)
     sv.line(*px(W - a, H), *px(W, H), dash=True, width=1.5)
     edge_label(sv, px(W, H), px(W - a, H), '%d %s' % (a, u))
@@ -2287,10 +2281,6 @@ def t6_tri_in_rect(rng, d, qid):
                  % (W, u, H, u), lines, [('N', 2, fmt(area))], 'Find the shaded area.')
 
 
-def _last_scale(W, H, maxw=250, maxh=190):
-    return min(maxw / float(W), maxh / float(H))
-
-
 @retry
 def t6_shaded_rect(rng, d, qid):
     u = rng.choice(['cm', 'm'])
@@ -2301,11 +2291,7 @@ def t6_shaded_rect(rng, d, qid):
         W, w = W + Fr(1, 2), w + Fr(1, 2)
     hole = rect_points(w, h, x, y)
     sv = poly_figure(rect_points(W, H), {0: None, 3: None}, u, fill=GREY, holes=[hole])
-    s_ = _last_scale(W, H)
-    ml, mt = 70, 28
-
-    def px(p):
-        return (ml + float(p[0]) * s_, mt + (float(H) - float(p[1])) * s_)
+    px = sv.px
     # labels of the white rectangle, written inside it
     edge_label(sv, px((x + w, y)), px((x, y)), '%s %s' % (fmt(w), u))
     edge_label(sv, px((x, y)), px((x, y + h)), '%s %s' % (fmt(h), u))
@@ -2350,11 +2336,7 @@ def t6_path(rng, d, qid):
         sv = poly_figure(rect_points(OW, OH), {0: None, 3: None}, u, fill=GREY, holes=[hole])
     else:
         sv = poly_figure(rect_points(OW, OH), {}, u, fill=GREY, holes=[hole])
-    s_ = _last_scale(OW, OH)
-    ml, mt = 70, 28
-
-    def px(q):
-        return (ml + float(q[0]) * s_, mt + (float(OH) - float(q[1])) * s_)
+    px = sv.px
     if not inside:
         edge_label(sv, px((p + IW, p)), px((p, p)), '%s %s' % (fmt(IW), u))
         edge_label(sv, px((p, p)), px((p, p + IH)), '%s %s' % (fmt(IH), u))
@@ -2405,8 +2387,9 @@ def t6_area_perim_word(rng, d, qid):
                 'answer in %s.' % (fmt(2 * (L + W)), u, fmt(L), u, sq(u)))
         return Question([P(text)], [('N', 2, fmt(L * W))], rng.choice(WORK))
     if d == 4:
-        text = ('A rectangular card has an area of %s %s. It is %s %s wide. What is its perimeter? '
-                'Give your answer in %s.' % (fmt(L * W), sq(u), fmt(W), u, u))
+        thing = 'card' if u == 'cm' else rng.choice(['field', 'garden', 'car park'])
+        text = ('A rectangular %s has an area of %s %s. It is %s %s wide. What is its perimeter? '
+                'Give your answer in %s.' % (thing, fmt(L * W), sq(u), fmt(W), u, u))
         return Question([P(text)], [('N', 2, fmt(2 * (L + W)))], rng.choice(WORK))
     while (L + W) % 2:
         W = Fr(rng.randrange(3, int(L)))
@@ -2424,7 +2407,7 @@ def t6_tiles(rng, d, qid):
                 '%d cm wide with no gaps or overlaps?' % (t, a, b))
         return Question([P(text)], [('N', 2, fmt((a // t) * (b // t)))], rng.choice(WORK))
     if d == 2:
-        a, b = rng.randrange(3, 9), rng.randrange(2, 7)
+        a, b = rng.randrange(4, 9), rng.randrange(2, 5)
         c = rng.randrange(8, 30)
         text = ('A room has a rectangular floor %d m long and %d m wide. Carpet costs %s per square '
                 'metre. How much does it cost to carpet the whole floor? Give your answer in dollars.'
@@ -2602,7 +2585,7 @@ def t6_cube_volume(rng, d, qid):
         return q_fig(qid, svg, 'A cube with edges of %d cm' % e, lines,
                      [('N', 2, fmt(Fr(e ** 3, 1000)))], 'Find the volume.')
     e = rng.randrange(*{1: (2, 7), 2: (5, 11), 3: (7, 13), 4: (11, 16)}[d])
-    u = 'cm' if d <= 2 else rng.choice(['cm', 'm'])
+    u = 'cm'
     svg = cuboid_svg(e, e, e, {'L': '%d %s' % (e, u)})
     lines = ['The diagram shows a cube.', 'Find its volume. Give your answer in %s.' % cu(u)]
     return q_fig(qid, svg, 'A cube with edges of %d %s' % (e, u), lines, [('N', 1, fmt(e ** 3))],
@@ -2748,8 +2731,8 @@ def t6_tank(rng, d, qid):
     L, W, H, hw = tank_dims(rng, d, step)
     lab = {'L': '%d cm' % L, 'W': '%d cm' % W, 'H': '%d cm' % H, 'water': '%d cm' % hw}
     svg = cuboid_svg(L, W, H, lab, water=hw)
-    head = ('A tank in the shape of a cuboid measures %d cm by %d cm by %d cm. It contains water to a '
-            'depth of %d cm. (1 litre = 1000 %s)' % (L, W, H, hw, CU))
+    head = ('A tank in the shape of a cuboid is %d cm long, %d cm wide and %d cm high. It contains '
+            'water to a depth of %d cm. (1 litre = 1000 %s)' % (L, W, H, hw, CU))
     vol = Fr(L * W * hw)
     full = Fr(L * W * H)
     body = [P(head), fig(qid, 'A cuboid tank %d cm long, %d cm wide and %d cm high with water %d cm deep'
@@ -2883,11 +2866,12 @@ def t6_net_opp(rng, d, qid):
     by_face = {faces[c]: lab[c] for c in cells}
     ask_cell = rng.choice(sorted(cells))
     opp = by_face[OPPOSITE[faces[ask_cell]]]
-    cell = 34
+    cell = 38
     w = max(c[0] for c in cells) + 1
     h = max(c[1] for c in cells) + 1
-    svg = Svg(w * cell + 40, h * cell + 40)
-    net_panel(svg, cells, 20, 20, cell, lab)
+    width = max(240, w * cell + 40)
+    svg = Svg(width, h * cell + 40)
+    net_panel(svg, cells, (width - w * cell) / 2, 20, cell, lab)
     body = [P('The net below is folded to make a cube.'),
             fig(qid, 'The net of a cube with its six squares lettered A to F'),
             P('Which letter is on the face opposite the face marked <b>%s</b>? Write the letter.' % lab[ask_cell])]
@@ -2896,8 +2880,22 @@ def t6_net_opp(rng, d, qid):
 
 
 def t6_mixed(rng, d, qid):
-    if d <= 2:
-        return t6_tiles(rng, 2, qid)
+    if d == 1:
+        a, b = rng.randrange(8, 21), rng.randrange(5, 13)
+        c = rng.randrange(2, min(a, b) - 2)
+        text = ('A rectangular garden is %d m long and %d m wide. In the middle of it there is a square '
+                'pond with sides of %d m. The rest of the garden is grass. What is the area of the grass? '
+                'Give your answer in m<sup>2</sup>.' % (a, b, c))
+        return Question([P(text)], [('N', 2, fmt(a * b - c * c))], rng.choice(WORK))
+    if d == 2:
+        for _ in range(1000):
+            a, b = rng.randrange(6, 19), rng.randrange(3, 10)
+            w = rng.choice([x for x in range(2, 13) if x not in (a, b)])
+            if (a * b) % w == 0 and a * b // w != w:
+                break
+        text = ('Rectangle A is %d cm long and %d cm wide. Rectangle B has the same area as rectangle A '
+                'and is %d cm wide. How long is rectangle B? Give your answer in cm.' % (a, b, w))
+        return Question([P(text)], [('N', 2, fmt(Fr(a * b, w)))], rng.choice(WORK))
     if d == 3:
         for _ in range(1000):
             L, W, H = rng.randrange(3, 11) * 10, rng.randrange(2, 7) * 10, rng.randrange(2, 7) * 10
@@ -2925,7 +2923,7 @@ def t6_mixed(rng, d, qid):
 
 
 def t6_plan(d):
-    return ['grid' if d <= 2 else 'rect_area', 'rect_area', 'rect_perim', 'square', 'rect_missing',
+    return ['grid' if d <= 2 else 'rect_words', 'rect_area', 'rect_perim', 'square', 'rect_missing',
             'comp_area', 'comp_perim', 'comp_area2', 'triangle_easy', 'triangle', 'tri_in_rect',
             'shaded_rect', 'path', 'area_perim_word', 'tiles', 'fence_paint', 'compare_mc',
             'unit_cubes', 'cube_volume', 'cuboid_volume', 'cuboid_text', 'cube_edge', 'cuboid_missing',
@@ -2936,6 +2934,7 @@ def t6_plan(d):
 T6_BUILDERS = {
     'grid': t6_grid,
     'rect_area': retry(t6_rect_area),
+    'rect_words': t6_rect_words,
     'rect_perim': retry(t6_rect_perim),
     'square': t6_square,
     'rect_missing': retry(t6_rect_missing),
