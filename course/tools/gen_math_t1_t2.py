@@ -811,6 +811,8 @@ def t1_brackets_q(rng, L):
         forms = ['(a-b)*c+d', 'a-b*(c+d)', '(a-b)*(c+d)', 'a-b*c+d']
     while True:
         vals = dict(zip('abcd', rng.sample(range(2, 13), 4)))
+        if forms[0].startswith('(a-b)'):
+            vals['a'] = rng.randint(20, 70)
         if abs(vals['c'] - vals['d']) < 2:
             continue
         exprs = [fill(f, vals) for f in forms]
