@@ -2189,9 +2189,9 @@ def t2_ratio_missing(rng, L):
         a, b = ratio_pair(rng, 1)
         g = math.gcd(a, b)
         a, b = a // g, b // g
-        if L < 3 or min(a, b) > 1:
+        if L < 2 or min(a, b) > 1:
             break
-    k = rng.randint(2, 4 + 2 * L)
+    k = rng.randint(1 + L, 4 + 2 * L)
     pos = rng.randrange(2)
     if pos == 0:
         shown = '%d : %d = %s : %d' % (a, b, '?', b * k)
@@ -2821,7 +2821,7 @@ def build_topic(topic, name, first_paper, prefix, plan, pools):
                     gen = globals()[prefix + item]
                 q = gen(rng, L)
                 sig = '\n'.join(q.lines)
-                numbers = (gen.__name__, tuple(re.findall(r'\d+', re.sub(r'<[^>]*>|&\w+;', ' ', sig))) or sig)
+                numbers = (gen.__name__, tuple(sorted(re.findall(r'\d+', re.sub(r'<[^>]*>|&\w+;', ' ', sig)))) or sig)
                 if sig not in seen and numbers not in seen:
                     break
                 if item in pools:
