@@ -25,6 +25,7 @@ COURSE = os.path.dirname(HERE)
 ENGLISH = os.path.join(COURSE, 'english')
 
 LETTERS = 'abcdefghijklmnopqrst'
+NUMBER_WORDS = {2: 'two', 3: 'three', 4: 'four'}
 BLANK = '<span class="blank">&nbsp;</span>'
 
 
@@ -99,8 +100,26 @@ def options(items):
 
 # Parts of a question. Each is (kind, prompt, extra-lines, answers).
 
-def pq(prompt, opts, key, marks=1):
+# The comprehension questions were written with the right answer wherever it
+# came to mind (too often second). There, the right option is moved to the
+# next place of this fixed cycle, the other options keeping their order.
+ANSWER_PLACES = [3, 1, 4, 2, 2, 4, 1, 3, 4, 3, 2, 1]
+SPREAD = {'on': False, 'next': 0}
+
+
+def pq(prompt, opts, key, marks=1, fixed=False):
+    """Multiple choice: opts are the four options, key the number of the right one.
+    fixed: the options have a natural order (numbers) and are never moved."""
     assert len(opts) == 4 and 1 <= key <= 4
+    assert len(set(opts)) == 4
+    if SPREAD['on'] and not fixed:
+        at = ANSWER_PLACES[SPREAD['next'] % len(ANSWER_PLACES)]
+        SPREAD['next'] += 1
+        right = opts[key - 1]
+        others = [o for i, o in enumerate(opts) if i != key - 1]
+        opts = others[:at - 1] + [right] + others[at - 1:]
+        key = at
+        assert opts[key - 1] == right
     return ('part', prompt, [options(opts)], [('Q', marks, str(key))])
 
 
@@ -144,10 +163,11 @@ def question(instruction, intro, parts):
             if prompt:
                 html.append('<p>%s</p>' % prompt)
         elif kind == 'group':
-            labels = ['(%s)' % LETTERS[letter + i] for i in range(len(ans))]
-            joined = ', '.join(labels[:-1]) + ' and ' + labels[-1]
-            html.append('<p class="part">%s %s Write one answer in each box.</p>' % (joined, prompt))
-            letter += len(ans)
+            html.append('<p>%s Write one answer in each of the %s boxes.</p>'
+                        % (prompt, NUMBER_WORDS[len(ans)]))
+            for _ in ans:
+                html.append('<p class="part">(%s) %s</p>' % (LETTERS[letter], BLANK))
+                letter += 1
         else:
             html.append('<p class="part">(%s) %s</p>' % (LETTERS[letter], prompt))
             letter += len(ans)
@@ -245,7 +265,7 @@ def paper_121():
         'Find the word that should be followed by a comma.',
         ['<p>Each sentence needs one comma. Write the word that the comma should come straight after.</p>'],
         [pt('I need a pencil a ruler and an eraser for the test.', 'pencil'),
-         pt('Come here Sam and look at this shell.', 'here'),
+         pt('Sam come and look at this shell.', 'Sam'),
          pt('Yes I have finished my homework.', 'Yes')]))
     qs.append(question(
         'Question marks and exclamation marks. ' + CHOOSE,
@@ -367,10 +387,9 @@ def paper_122():
     qs.append(question(
         'Find the two words that should be followed by commas.',
         ['<p>Each sentence needs two commas to mark off the extra information. Write the two words that the commas should come straight after.</p>',
-         '<p>Sentence 1: <i>Mrs Ahmad our class teacher took us to the science museum.</i></p>'],
-        [pg('Sentence 1:', ['Ahmad', 'teacher'], 2),
-         ('part', None, ['<p>Sentence 2: <i>Ravi my youngest cousin loves drawing dinosaurs.</i></p>'], []),
-         pg('Sentence 2:', ['Ravi', 'cousin'], 2)]))
+        ],
+        [pg('Sentence 1: <i>Mrs Ahmad our class teacher took us to the science museum.</i>', ['Ahmad', 'teacher'], 2),
+         pg('Sentence 2: <i>Ravi my youngest cousin loves drawing dinosaurs.</i>', ['Ravi', 'cousin'], 2)]))
     qs.append(question(
         JOIN,
         ['<p>Begin each new sentence with the words given.</p>'],
@@ -446,8 +465,8 @@ def paper_123():
     qs.append(question(
         'Find the two words that should begin with capital letters.',
         ['<p>In each sentence, two words should begin with a capital letter but do not. Write them correctly.</p>'],
-        [pg('<i>"are we nearly there?" asked kiran.</i>', ['Are', 'Kiran'], 2),
-         pg('<i>"i think it will snow tonight," said grandma.</i>', ['I', 'Grandma'], 2)]))
+        [pg('Sentence 1: <i>"are we nearly there?" asked kiran.</i>', ['Are', 'Kiran'], 2),
+         pg('Sentence 2: <i>"i think it will snow tonight," said grandma.</i>', ['I', 'Grandma'], 2)]))
     qs.append(question(
         'Write each command in reported speech. Write the whole new sentence.',
         ['<p>Begin each sentence with the words given.</p>'],
@@ -628,9 +647,9 @@ def paper_125():
     qs.append(question(
         'Find the two words that should be followed by commas.',
         ['<p>Each sentence needs two commas to mark off the extra information. Write the two words that the commas should come straight after.</p>'],
-        [pg('<i>Dr Fernandez the vet from the next village said our rabbit was healthy.</i>',
+        [pg('Sentence 1: <i>Dr Fernandez the vet from the next village said our rabbit was healthy.</i>',
             ['Fernandez', 'village'], 2),
-         pg('<i>Hana the tallest girl in our class plays basketball.</i>', ['Hana', 'class'], 2)]))
+         pg('Sentence 2: <i>Hana the tallest girl in our class plays basketball.</i>', ['Hana', 'class'], 2)]))
     qs.append(question(
         JOIN,
         ['<p>Begin each new sentence with the words given. Use commas correctly.</p>'],
@@ -733,6 +752,11 @@ def names_in(passage, prompt, alternatives, slots, marks=1):
 
 
 def about(passage, instruction, parts):
+    kinds = [a[0] for part in parts for a in part[3]]
+    if all(k == 'Q' for k in kinds):
+        instruction += ' ' + CHOOSE
+    elif 'Q' in kinds:
+        instruction += ' For a multiple-choice part, write the number of the correct answer.'
     return question(instruction, passage.html(), parts)
 
 
@@ -799,6 +823,7 @@ SEA_OTTERS = Passage('Sea Otters: Furry Guardians of the Kelp Forest', [
 
 
 def paper_126():
+    SPREAD['on'] = True
     p, s = BLUE_HERON, SEA_OTTERS
     qs = []
     qs.append(about(p, READ_STORY, [
@@ -860,7 +885,7 @@ def paper_126():
         names_in(s, 'Paragraph 3 names two hard-shelled foods that sea otters crack open. '
                     'Write them, copying the words from the passage.', ['clams', 'mussels'], 2),
         pq('How many hairs can grow on a single square centimetre of a sea otter\'s skin?',
-           ['about 100', 'about 1,000', 'more than 100,000', 'exactly one million'], 3)]))
+           ['about 100', 'about 1,000', 'more than 100,000', 'exactly one million'], 3, fixed=True)]))
     qs.append(about(s, READ_TEXT, [
         pq('Why are sea otters important to kelp forests?',
            ['They plant new kelp on the sea bed.',
@@ -1281,7 +1306,7 @@ def paper_129():
         pq('Why does the female walk to the sea after she has laid her egg?',
            ['to find a new partner', 'to feed',
             'to lay another egg', 'to escape the cold'], 2)]))
-    qs.append(about(s, READ_TEXT, [
+    qs.append(about(s, READ_TEXT + ' ' + WORD_NOTE, [
         word_in(s, 4, 'crowd closely together', 'huddle'),
         word_in(s, 3, 'keeps something steady so that it does not fall', 'balances'),
         pm('What is the warm fold of skin that covers the egg called?',
@@ -1569,7 +1594,7 @@ def render_paper(title, index, qs):
         out.append('instruction: ' + q.instruction)
         out.extend(q.html)
         for kind, mark, key in q.answers:
-            out.append('answer: %s %d %s' % (kind, mark, key))
+            out.append('answer: %s %d %s' % (kind, mark, '[space]' if key == ' ' else key))
         out.append('')
     return '\n'.join(out)
 
