@@ -43,11 +43,6 @@ QByteArray contentType(const QString &file)
     return "image/jpeg";
 }
 
-QString escapeHtml(const QString &text)
-{
-    return text.toHtmlEscaped();
-}
-
 QByteArray compilePage(const SourceQuestion &question, int number, const QString &paperFolder,
                        const QByteArray &stylesheet, const QString &where, QStringList *problems)
 {
@@ -92,7 +87,7 @@ QByteArray compilePage(const SourceQuestion &question, int number, const QString
                 .arg(number)
                 .arg(marksText);
     if (!question.instruction.isEmpty())
-        html += QStringLiteral("<p class=\"instruction\">%1</p>\n").arg(escapeHtml(question.instruction));
+        html += QStringLiteral("<p class=\"instruction\">%1</p>\n").arg(question.instruction);
     html += QStringLiteral("<div class=\"question\">\n") + body.join(QLatin1Char('\n'))
             + QStringLiteral("\n</div>\n</div>\n</body>\n</html>\n");
 
