@@ -1,0 +1,14 @@
+#include "chrome/clicklabel.h"
+
+#include <QMouseEvent>
+
+namespace kw {
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+} // namespace kw

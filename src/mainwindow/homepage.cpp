@@ -1,0 +1,172 @@
+#include "mainwindow/homepage.h"
+
+#include "chrome/picturebutton.h"
+#include "chrome/pictures.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace kw {
+
+namespace {
+
+// Design layout in pixels.
+constexpr int kTopicLeft = 36;
+constexpr int kTopicTop = 46;
+constexpr int kTopicPitch = 36;
+constexpr int kRowsLeft = 300;
+constexpr int kRowTop = 78;
+constexpr int kRowPitch = 66;
+constexpr int kPercentLeft = 566; // the "%" column; scores end 20 pixels before it
+constexpr int kScoreGap = 20;
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setGeometry(geometry);
+    return l;
+}
+
+QLabel *columnHead(QWidget *parent, const Pictures &pictures, const QString &pictureName, const QString &name,
+                   const QString &labelName, const QString &text, const QRect &geometry)
+{
+    QLabel *head = label(parent, name, QString(), geometry);
+    head->setPixmap(pictures.get(pictureName));
+    head->setScaledContents(true);
+    QLabel *caption = label(parent, labelName, text, geometry.adjusted(10, 0, 0, 0));
+    QFont font = caption->font();
+    font.setBold(true);
+    caption->setFont(font);
+    caption->setStyleSheet(QStringLiteral("color: white;"));
+    return caption;
+}
+
+} // namespace
+
+HomePage::HomePage(const Pictures &pictures, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Body_Home"));
+    setAutoFillBackground(true);
+    QPalette page = palette();
+    page.setColor(QPalette::Window, Qt::white);
+    setPalette(page);
+
+    columnHead(this, pictures, QStringLiteral("columnhead1.bmp"), QStringLiteral("ColHead1"), QStringLiteral("Label12"),
+               QStringLiteral("Select a Topic"), QRect(10, 8, 262, 26));
+    columnHead(this, pictures, QStringLiteral("columnhead2.bmp"), QStringLiteral("ColHead2"), QStringLiteral("Label13"),
+               QStringLiteral("Select a Paper"), QRect(286, 8, 452, 26));
+
+    for (int k = 1; k <= kTopics; ++k) {
+        const int top = kTopicTop + (k - 1) * kTopicPitch;
+        QLabel *bullet = label(this, QStringLiteral("Bullet%1").arg(k), QString(), QRect(14, top + 7, 14, 14));
+        bullet->setPixmap(pictures.get(QStringLiteral("bullet.bmp")));
+        bullet->setScaledContents(true);
+        m_bullets[std::size_t(k - 1)] = bullet;
+
+        auto *topic = new QPushButton(this);
+        topic->setObjectName(QStringLiteral("Topic%1").arg(k));
+        topic->setGeometry(kTopicLeft, top, 230, 28);
+        topic->setFlat(true);
+        topic->setCursor(Qt::PointingHandCursor);
+        topic->setToolTip(QStringLiteral("Click to select topic"));
+        connect(topic, &QPushButton::clicked, this, [this, k]() { emit topicClicked(k); });
+        m_topics[std::size_t(k - 1)] = topic;
+    }
+
+    m_subH1 = label(this, QStringLiteral("SubH1"), QStringLiteral("Select a Paper"), QRect(kRowsLeft, 42, 430, 28));
+    QFont headingFont = m_subH1->font();
+    headingFont.setBold(true);
+    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
+    m_subH1->setFont(headingFont);
+    m_subH1->setStyleSheet(QStringLiteral("color: #0000c0;")); // dark blue
+
+    m_percentColumn = new QWidget(this);
+    m_percentColumn->setObjectName(QStringLiteral("Percent1a"));
+    m_percentColumn->setGeometry(kPercentLeft, kRowTop, 16, kRowPitch * kPapersPerTopic);
+
+    for (int j = 1; j <= kPapersPerTopic; ++j) {
+        const int top = kRowTop + (j - 1) * kRowPitch;
+        const bool shaded = j % 2 == 1; // rows 1, 3 and 5 striped
+        QLabel *paper = label(this, QStringLiteral("LblP%1").arg(j), QStringLiteral("Paper %1").arg(j),
+                              QRect(kRowsLeft, top + 14, 70, 24));
+        QFont bold = paper->font();
+        bold.setBold(true);
+        paper->setFont(bold);
+        label(this, QStringLiteral("LblFirst%1").arg(j), QStringLiteral("1st Attempt:"), QRect(kRowsLeft + 80, top, 100, 24));
+        label(this, QStringLiteral("LblSecond%1").arg(j), QStringLiteral("2nd Attempt:"), QRect(kRowsLeft + 80, top + 28, 100, 24));
+
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            QLabel *score = label(this, QStringLiteral("%1%2").arg(attempt == 0 ? QStringLiteral("MSA") : QStringLiteral("MSB")).arg(j),
+                                  QString(), QRect(kPercentLeft, top + attempt * 28, 0, 24));
+            score->setAutoFillBackground(true);
+            QPalette colours = score->palette();
+            colours.setColor(QPalette::Window, shaded ? palette().color(QPalette::Midlight) : QColor(Qt::white));
+            colours.setColor(QPalette::WindowText, Qt::black);
+            score->setPalette(colours);
+            score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            (attempt == 0 ? m_firstScores : m_secondScores)[std::size_t(j - 1)] = score;
+            QLabel *percent = label(m_percentColumn, QStringLiteral("PercentRow%1%2").arg(j).arg(attempt == 0 ? 'a' : 'b'),
+                                    QStringLiteral("%"), QRect(0, (j - 1) * kRowPitch + attempt * 28, 16, 24));
+            percent->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
+
+        auto *load = new PictureButton(QStringLiteral("P%1a").arg(j), this);
+        load->setPicture(pictures.get(QStringLiteral("loadbutton_off.bmp")));
+        load->setText(QStringLiteral("Load"));
+        load->setToolTip(QStringLiteral("Load paper %1").arg(j));
+        load->setAccessibleName(load->toolTip());
+        load->setGeometry(QRect(QPoint(600, top + 12), QSize(60, 28)));
+        connect(load, &QAbstractButton::clicked, this, [this, j]() { emit paperClicked(j - 1, 1); });
+        m_load[std::size_t(j - 1)] = load;
+
+        auto *again = new PictureButton(QStringLiteral("P%1b").arg(j), this);
+        again->setPicture(pictures.get(QStringLiteral("loadbutton_off.bmp")));
+        again->setText(QStringLiteral("Again"));
+        again->setToolTip(QStringLiteral("Try paper %1 again").arg(j));
+        again->setAccessibleName(again->toolTip());
+        again->setGeometry(QRect(QPoint(670, top + 12), QSize(60, 28)));
+        again->hide();
+        connect(again, &QAbstractButton::clicked, this, [this, j]() { emit paperClicked(j - 1, 2); });
+        m_tryAgain[std::size_t(j - 1)] = again;
+    }
+    Topicbuttoncolour(0);
+}
+
+void HomePage::ArrangePaperScores()
+{
+    const int column = m_percentColumn->x();
+    auto place = [column](QLabel *score) {
+        if (score->text().isEmpty()) {
+            score->setGeometry(column, score->y(), 0, score->height());
+            return;
+        }
+        const int width = score->fontMetrics().horizontalAdvance(score->text()) + 6;
+        score->setGeometry(column - width - kScoreGap, score->y(), width, score->height());
+    };
+    for (int j = 1; j <= kPapersPerTopic; ++j) {
+        QLabel *first = firstScore(j);
+        place(first);
+        bool fullMarks = false;
+        const double value = first->text().toDouble(&fullMarks);
+        fullMarks = fullMarks && value > 99;
+        tryAgainButton(j)->setVisible(!first->text().isEmpty() && !fullMarks);
+        place(secondScore(j));
+    }
+}
+
+void HomePage::Topicbuttoncolour(int chosen)
+{
+    for (int k = 1; k <= kTopics; ++k) {
+        QPushButton *button = topic(k);
+        if (k == chosen)
+            button->setStyleSheet(QStringLiteral("QPushButton { background: #808080; color: palette(highlighted-text);"
+                                                 " text-align: left; padding-left: 6px; border: none; }"));
+        else
+            button->setStyleSheet(QStringLiteral("QPushButton { background: transparent; color: black;"
+                                                 " text-align: left; padding-left: 6px; border: none; }"
+                                                 "QPushButton:focus { text-decoration: underline; }"));
+    }
+}
+
+} // namespace kw
