@@ -1,0 +1,131 @@
+// Starts the real player, copied alone into an empty folder, and checks what
+// it leaves on disk at a first and at a second start.
+
+#include "data/catalogue.h"
+#include "data/progressfiles.h"
+#include "data/resources.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kw;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QByteArray templateBytes(int subject, ProgressFile file)
+{
+    return readAll(ResourcePath(ProgressTemplateResource(subject, int(file)), QStringLiteral("Custom")));
+}
+
+class Player {
+public:
+    explicit Player(const QString &program) { m_process.setProgram(program); }
+    ~Player() { stop(); }
+    void start() { m_process.start(); }
+    void stop()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished();
+        }
+    }
+    bool running() const { return m_process.state() == QProcess::Running; }
+
+private:
+    QProcess m_process;
+};
+
+} // namespace
+
+class TestFirstStart : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_program;
+    Catalogue m_catalogue;
+
+    QStringList progressFiles() const
+    {
+        QStringList paths;
+        for (int s = 1; s <= 3; ++s) {
+            if (!m_catalogue.hasSubject(s))
+                continue;
+            for (ProgressFile file : kProgressFiles)
+                paths << ProgressFilePath(m_dir.path(), file, s, m_catalogue.code);
+        }
+        return paths;
+    }
+    bool allThere() const
+    {
+        if (QDir(m_dir.filePath(QStringLiteral("Graphics"))).entryList(QDir::Files).size() != 89)
+            return false;
+        for (const QString &path : progressFiles()) {
+            if (!QFile::exists(path))
+                return false;
+        }
+        return !QFile::exists(m_dir.filePath(QStringLiteral("temptext30000.txt")));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QTemporaryDir scratch;
+        m_catalogue = LoadCatalogue(scratch.path());
+        QVERIFY(!m_catalogue.code.isEmpty());
+        m_program = m_dir.filePath(QStringLiteral("kwpractice"));
+        QVERIFY(QFile::copy(QStringLiteral(KWPRACTICE_PATH), m_program));
+    }
+
+    void firstStart()
+    {
+        Player player(m_program);
+        player.start();
+        QTRY_VERIFY_WITH_TIMEOUT(allThere(), 30000);
+        QVERIFY(player.running());
+        for (int s = 1; s <= 3; ++s) {
+            if (!m_catalogue.hasSubject(s)) {
+                QVERIFY(!QFile::exists(ProgressFilePath(m_dir.path(), ProgressFile::Marks, s, m_catalogue.code)));
+                continue;
+            }
+            for (ProgressFile file : kProgressFiles)
+                QCOMPARE(readAll(ProgressFilePath(m_dir.path(), file, s, m_catalogue.code)), templateBytes(s, file));
+        }
+    }
+
+    void secondStartKeepsResults()
+    {
+        const QString marks = ProgressFilePath(m_dir.path(), ProgressFile::Marks, 2, m_catalogue.code);
+        const QString trend = ProgressFilePath(m_dir.path(), ProgressFile::Trend, 2, m_catalogue.code);
+        QByteArray stored = templateBytes(2, ProgressFile::Marks);
+        stored.replace("#FSE#>", "#FSE#>87.5");
+        stored.replace("#FST#>0", "#FST#>1");
+        QFile f(marks);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(stored);
+        f.close();
+        QVERIFY(QFile::remove(trend));
+        const QString logo = m_dir.filePath(QStringLiteral("Graphics/Logo.gif"));
+        QVERIFY(QFile::remove(logo));
+
+        Player player(m_program);
+        player.start();
+        QTRY_VERIFY_WITH_TIMEOUT(allThere() && QFile::exists(logo), 30000);
+        QCOMPARE(readAll(marks), stored);
+        QCOMPARE(readAll(trend), QByteArray("#TRD#\r\n"));
+        QVERIFY(player.running());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFirstStart)
+#include "tst_firststart.moc"
