@@ -26,11 +26,17 @@ QSize PictureButton::sizeHint() const
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (!m_picture.isNull())
-        painter.drawPixmap(rect(), m_picture);
-    if (!text().isEmpty()) {
+    if (text().isEmpty()) {
+        if (!m_picture.isNull())
+            painter.drawPixmap(rect(), m_picture);
+    } else {
+        // A captioned button: the picture at its own size, the caption beside it.
+        const QSize size = m_picture.isNull() ? QSize() : m_picture.deviceIndependentSize().toSize();
+        const QRect picture(QPoint(0, (height() - size.height()) / 2), size);
+        if (!m_picture.isNull())
+            painter.drawPixmap(picture, m_picture);
         painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(rect(), Qt::AlignCenter, text());
+        painter.drawText(rect().adjusted(size.width() + 4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text());
     }
     if (hasFocus()) {
         QStyleOptionFocusRect option;

@@ -38,7 +38,7 @@ QLabel *columnHead(QWidget *parent, const Pictures &pictures, const QString &pic
     QFont font = caption->font();
     font.setBold(true);
     caption->setFont(font);
-    caption->setStyleSheet(QStringLiteral("color: white;"));
+    caption->setStyleSheet(QStringLiteral("color: #1f3f77;"));
     return caption;
 }
 
@@ -116,16 +116,16 @@ HomePage::HomePage(const Pictures &pictures, QWidget *parent) : QWidget(parent)
         load->setText(QStringLiteral("Load"));
         load->setToolTip(QStringLiteral("Load paper %1").arg(j));
         load->setAccessibleName(load->toolTip());
-        load->setGeometry(QRect(QPoint(600, top + 12), QSize(60, 28)));
+        load->setGeometry(QRect(QPoint(586, top + 12), QSize(62, 28)));
         connect(load, &QAbstractButton::clicked, this, [this, j]() { emit paperClicked(j - 1, 1); });
         m_load[std::size_t(j - 1)] = load;
 
         auto *again = new PictureButton(QStringLiteral("P%1b").arg(j), this);
         again->setPicture(pictures.get(QStringLiteral("loadbutton_off.bmp")));
-        again->setText(QStringLiteral("Again"));
+        again->setText(QStringLiteral("Try again"));
         again->setToolTip(QStringLiteral("Try paper %1 again").arg(j));
         again->setAccessibleName(again->toolTip());
-        again->setGeometry(QRect(QPoint(670, top + 12), QSize(60, 28)));
+        again->setGeometry(QRect(QPoint(650, top + 12), QSize(94, 28)));
         again->hide();
         connect(again, &QAbstractButton::clicked, this, [this, j]() { emit paperClicked(j - 1, 2); });
         m_tryAgain[std::size_t(j - 1)] = again;
