@@ -73,14 +73,17 @@ def num(x):
     return whole + ('.' + frac if frac else '')
 
 
+POUND = '&pound;'
+
+
 def money(x):
-    """Dollars: $12, $12.50 (never more than two decimal places)."""
+    """Pounds: &pound;12, &pound;12.50 (never more than two decimal places)."""
     x = Fr(x)
     assert (x * 100).denominator == 1, x
     if x.denominator == 1:
-        return '$' + num(x)
+        return POUND + num(x)
     c = int(x * 100)
-    return '$' + num(c // 100) + '.%02d' % (c % 100)
+    return POUND + num(c // 100) + '.%02d' % (c % 100)
 
 
 def pc(x):
@@ -600,11 +603,11 @@ def t5_pct_of(rng, d):
             text = rng.choice(['Find %s of %s.', 'What is %s of %s?', 'Work out %s of %s.']) \
                 % (pc(p), num(base))
         else:
-            u = rng.choice(['kg', 'm', 'litres', '$'])
-            if u == '$':
+            u = rng.choice(['kg', 'm', 'litres', POUND])
+            if u == POUND:
                 if (ans * 100).denominator != 1:
                     continue
-                text = 'Find %s of %s. Give your answer in dollars.' % (pc(p), money(base))
+                text = 'Find %s of %s. Give your answer in pounds.' % (pc(p), money(base))
             else:
                 text = 'Find %s of %s %s. Give your answer in %s.' % (pc(p), num(base), u, u)
         break
@@ -869,14 +872,14 @@ def an(word):
     return ('an ' if word[0] in 'aeiou' else 'a ') + word
 
 
-def pick_price(rng, d, p, lo, hi, cents=False):
-    """A price between lo and hi for which p% of it is a whole number (or whole cents)."""
+def pick_price(rng, d, p, lo, hi, pence=False):
+    """A price between lo and hi for which p% of it is a whole number of pounds (or of pence)."""
     for _ in range(1000):
         P_ = Fr(rng.randrange(lo, hi + 1))
         if d <= 2 and P_ % 5:
             continue
         disc = P_ * p / 100
-        if (disc.denominator == 1) or (cents and (disc * 100).denominator == 1):
+        if (disc.denominator == 1) or (pence and (disc * 100).denominator == 1):
             return P_, disc
     raise RuntimeError('no price')
 
@@ -886,7 +889,7 @@ def t5_discount(rng, d, two_part=None, twice=False):
              4: [15, 35, 8, 12, 18], 5: [12, 15, 35, 8, 6]}
     p = Fr(rng.choice(pools[d]))
     item, lo, hi = rng.choice(ITEMS)
-    price, disc = pick_price(rng, d, p, lo, hi, cents=d >= 3)
+    price, disc = pick_price(rng, d, p, lo, hi, pence=d >= 3)
     sale = price - disc
     nm, pr = person(rng)
     if two_part is None:
@@ -901,12 +904,12 @@ def t5_discount(rng, d, two_part=None, twice=False):
                 break
         text = ('%s was marked at %s. In a sale its price was reduced by %s. Club members get a '
                 'further %s off the sale price. How much does a club member pay for the %s? Give your '
-                'answer in dollars.' % (cap(an(item)), money(price), pc(p), pc(q), item))
+                'answer in pounds.' % (cap(an(item)), money(price), pc(p), pc(q), item))
         return Question([P(text)], [('N', 2, fmt(final))], rng.choice(WORK), kind='twice')
     if two_part:
         text = ('A shop is selling %s for %s. It gives a discount of %s.' % (an(item), money(price), pc(p)))
-        body = [P(text), part('a', 'How much is the discount? Give your answer in dollars.'),
-                part('b', 'What is the price after the discount? Give your answer in dollars.')]
+        body = [P(text), part('a', 'How much is the discount? Give your answer in pounds.'),
+                part('b', 'What is the price after the discount? Give your answer in pounds.')]
         return Question(body, [('N', 1, fmt(disc)), ('N', 1, fmt(sale))], 'Answer each part.')
     ask_saved = rng.random() < 0.3
     forms = [
@@ -917,9 +920,9 @@ def t5_discount(rng, d, two_part=None, twice=False):
     ]
     text = rng.choice(forms)
     if ask_saved:
-        text += ' How much money is saved? Give your answer in dollars.'
+        text += ' How much money is saved? Give your answer in pounds.'
         return Question([P(text)], [('N', 1, fmt(disc))], rng.choice(WORK))
-    text += ' What is the new price? Give your answer in dollars.'
+    text += ' What is the new price? Give your answer in pounds.'
     return Question([P(text)], [('N', 2 if d >= 2 else 1, fmt(sale))], rng.choice(WORK))
 
 
@@ -934,8 +937,8 @@ BILLS = [('a family meal at a restaurant', 40, 240), ('a new pair of glasses', 1
 
 
 def t5_increase(rng, d):
-    kind = rng.choice(['gst', 'price', 'people', 'pay'] if d < 5 else ['gst', 'service', 'pay', 'people'])
-    if kind == 'gst':
+    kind = rng.choice(['tax', 'price', 'people', 'pay'] if d < 5 else ['tax', 'service', 'pay', 'people'])
+    if kind == 'tax':
         what, lo, hi = rng.choice(BILLS)
         if d <= 2:
             g = 10
@@ -944,17 +947,17 @@ def t5_increase(rng, d):
         else:
             g = rng.choice([7, 8, 9])
             bill = Fr(rng.randrange(lo, hi + 1))
-            tax = 'GST of %d%%' % g
+            tax = 'a sales tax of %d%%' % g
         total = bill * (100 + g) / 100
         text = ('The price of %s is %s before tax. %s is added to the price. How much must be paid '
-                'altogether? Give your answer in dollars.') % (what, money(bill), cap(tax))
+                'altogether? Give your answer in pounds.') % (what, money(bill), cap(tax))
         return Question([P(text)], [('N', 2, fmt(total))], rng.choice(WORK), kind='increase')
     if kind == 'service':
         bill = Fr(rng.randrange(4, 30) * 10)
         with_service = bill * Fr(110, 100)
         total = with_service * Fr(109, 100)
-        text = ('A restaurant bill is %s. A service charge of 10%% is added, and then GST of 9%% '
-                'is added to that total. How much is paid in all? Give your answer in dollars.') % money(bill)
+        text = ('A restaurant bill is %s. A service charge of 10%% is added, and then a sales tax of 9%% '
+                'is added to that total. How much is paid in all? Give your answer in pounds.') % money(bill)
         assert (total * 100).denominator == 1
         return Question([P(text)], [('N', 2, fmt(total))], rng.choice(WORK), kind='increase')
     if kind == 'people':
@@ -981,7 +984,7 @@ def t5_increase(rng, d):
             if (k * 100).denominator == 1:
                 break
         text = ('%s earns %s a month. %s gets a pay rise of %s. How much does %s earn a month '
-                'now? Give your answer in dollars.') % (nm, money(pay), cap(pr), pc(p), pr)
+                'now? Give your answer in pounds.') % (nm, money(pay), cap(pr), pc(p), pr)
         return Question([P(text)], [('N', 2, fmt(pay + k))], rng.choice(WORK), kind='increase')
     item, lo, hi = rng.choice(PRICED)
     p = Fr(rng.choice([10, 20, 25] if d <= 2 else [5, 15, 12, 8, 6]))
@@ -991,7 +994,7 @@ def t5_increase(rng, d):
         if (k * 100).denominator == 1 and (d >= 3 or k.denominator == 1):
             break
     text = ('The price of %s was %s. The price went up by %s. What is the new price? Give your '
-            'answer in dollars.') % (item, money(price), pc(p))
+            'answer in pounds.') % (item, money(price), pc(p))
     return Question([P(text)], [('N', 2, fmt(price + k))], rng.choice(WORK), kind='increase')
 
 
@@ -1039,7 +1042,7 @@ def t5_reverse(rng, d):
             if sale.denominator == 1:
                 break
         text = ('In a sale, all prices are cut by %s. %s now costs %s. What was its price before '
-                'the sale? Give your answer in dollars.' % (pc(p), cap(an(item)), money(sale)))
+                'the sale? Give your answer in pounds.' % (pc(p), cap(an(item)), money(sale)))
         return Question([P(text)], [('N', 2, fmt(price))], rng.choice(WORK))
     if kind == 'pupils':
         for _ in range(1000):
@@ -1059,7 +1062,7 @@ def t5_reverse(rng, d):
         if spent.denominator == 1:
             break
     text = ('%s spent %s of %s savings on a present. The present cost %s. How much were %s savings '
-            'before buying the present? Give your answer in dollars.'
+            'before buying the present? Give your answer in pounds.'
             % (nm, pc(p), his(pr), money(spent), his(pr)))
     return Question([P(text)], [('N', 2, fmt(total))], rng.choice(WORK))
 
@@ -1073,7 +1076,7 @@ def t5_pct_remaining(rng, d):
             if (m * p / 100).denominator == 1:
                 break
         text = ('%s had %s. %s spent %s of it on a book. How much money did %s have left? Give your '
-                'answer in dollars.' % (nm, money(m), cap(pr), pc(p), pr))
+                'answer in pounds.' % (nm, money(m), cap(pr), pc(p), pr))
         return Question([P(text)], [('N', 2, fmt(m - m * p / 100))], rng.choice(WORK))
     if d >= 4 and rng.random() < 0.6:
         for _ in range(1000):
@@ -1087,7 +1090,7 @@ def t5_pct_remaining(rng, d):
         a, b = rng.choice([('a pair of shoes', 'a bag'), ('a coat', 'a scarf'),
                            ('a game', 'a book'), ('a bicycle helmet', 'a water bottle')])
         text = ('%s had %s. %s spent %s of it on %s and then %s of the money that was left on %s. '
-                'How much money did %s have left at the end? Give your answer in dollars.'
+                'How much money did %s have left at the end? Give your answer in pounds.'
                 % (nm, money(m), cap(pr), pc(p1), a, pc(p2), b, pr))
         return Question([P(text)], [('N', 2, fmt(left2))], rng.choice(WORK))
     for _ in range(1000):
@@ -1124,10 +1127,10 @@ def t5_savings(rng, d):
             break
     if kind == 'pocket':
         text = ('%s gets %s pocket money each month. %s saves %s of it. How much does %s save in '
-                '%d months? Give your answer in dollars.' % (nm, money(pay), cap(pr), pc(p), pr, k))
+                '%d months? Give your answer in pounds.' % (nm, money(pay), cap(pr), pc(p), pr, k))
     else:
         text = ('%s earns %s a month and saves %s of it. How much does %s save in %d months? Give '
-                'your answer in dollars.' % (nm, money(pay), pc(p), pr, k))
+                'your answer in pounds.' % (nm, money(pay), pc(p), pr, k))
     return Question([P(text)], [('N', 2, fmt(save * k))], rng.choice(WORK), kind='savings')
 
 
@@ -1172,12 +1175,12 @@ def t5_unit_cost(rng, d):
         break
     C = u * k
     if d == 1:
-        text = '%d %s cost %s. How much does one %s cost? Give your answer in dollars.' % (
+        text = '%d %s cost %s. How much does one %s cost? Give your answer in pounds.' % (
             k, plural, money(C), single)
         return Question([P(text)], [('N', 1, fmt(u))], rng.choice(WORK))
-    text = rng.choice(['%d %s cost %s. How much do %d %s cost? Give your answer in dollars.',
+    text = rng.choice(['%d %s cost %s. How much do %d %s cost? Give your answer in pounds.',
                        '%d %s cost %s altogether. What is the cost of %d %s at the same price? '
-                       'Give your answer in dollars.']) % (k, plural, money(C), m, plural)
+                       'Give your answer in pounds.']) % (k, plural, money(C), m, plural)
     return Question([P(text)], [('N', 2, fmt(u * m))], rng.choice(WORK))
 
 
@@ -1190,11 +1193,11 @@ def t5_better_value(rng, d):
         base = Fr(rng.randrange(30, 150), 100)
         for k in sizes:
             if d <= 3:
-                u = Fr(rng.randrange(6, 30) * 5, 100)     # a whole number of cents per item
+                u = Fr(rng.randrange(6, 30) * 5, 100)     # a whole number of pence per item
                 C = u * k
             else:
                 u = base * Fr(rng.randrange(85, 116), 100)
-                C = Fr(round(u * k * 20), 20)   # prices in 5 cents
+                C = Fr(round(u * k * 20), 20)   # prices in steps of 5p
             packs.append((k, C, C / k))
         units = sorted(p[2] for p in packs)
         gap = {1: Fr(10, 100), 2: Fr(8, 100), 3: Fr(6, 100), 4: Fr(4, 100), 5: Fr(3, 100)}[d]
@@ -1542,7 +1545,7 @@ def t5_total_from_mean(rng, d):
     else:
         m = Fr(rng.randrange(15, 60)) if d <= 2 else Fr(rng.randrange(150, 600) * 5, 100)
         text = ('A family spent an average of %s a day on food for %d days. How much did they spend '
-                'altogether on food in those days? Give your answer in dollars.' % (money(m), n))
+                'altogether on food in those days? Give your answer in pounds.' % (money(m), n))
     return Question([P(text)], [('N', 1 if d <= 2 else 2, fmt(n * m))], rng.choice(WORK))
 
 
@@ -2410,7 +2413,7 @@ def t6_tiles(rng, d, qid):
         a, b = rng.randrange(4, 9), rng.randrange(2, 5)
         c = rng.randrange(8, 30)
         text = ('A room has a rectangular floor %d m long and %d m wide. Carpet costs %s per square '
-                'metre. How much does it cost to carpet the whole floor? Give your answer in dollars.'
+                'metre. How much does it cost to carpet the whole floor? Give your answer in pounds.'
                 % (a, b, money(c)))
         return Question([P(text)], [('N', 2, fmt(a * b * c))], rng.choice(WORK))
     if d == 3:
@@ -2434,7 +2437,7 @@ def t6_tiles(rng, d, qid):
         price = Fr(rng.randrange(40, 200) * 5, 100)
         text = ('A wall %s m wide and %s m high is covered with square tiles with sides of %d cm. The '
                 'tiles are sold in boxes of 10, and a box costs %s. How much do the tiles for the wall '
-                'cost? Give your answer in dollars.' % (fmt(Fr(a, 100)), fmt(Fr(b, 100)), t, money(price)))
+                'cost? Give your answer in pounds.' % (fmt(Fr(a, 100)), fmt(Fr(b, 100)), t, money(price)))
         return Question([P(text)], [('N', 2, fmt(n // 10 * price))], rng.choice(WORK))
     for _ in range(1000):
         t = rng.choice([30, 40, 50, 60])
@@ -2444,7 +2447,7 @@ def t6_tiles(rng, d, qid):
     price = Fr(rng.randrange(100, 400, 5), 100)
     n = (a // t) * (b // t)
     text = ('A rectangular floor measures %s m by %s m. It is covered with square tiles with sides of '
-            '%d cm. Each tile costs %s. What is the total cost of the tiles? Give your answer in dollars.'
+            '%d cm. Each tile costs %s. What is the total cost of the tiles? Give your answer in pounds.'
             % (fmt(Fr(a, 100)), fmt(Fr(b, 100)), t, money(price)))
     return Question([P(text)], [('N', 2, fmt(n * price))], rng.choice(WORK))
 
@@ -2459,7 +2462,7 @@ def t6_fence_paint(rng, d, qid):
         a, b = rng.randrange(8, 30), rng.randrange(5, 20)
         c = rng.randrange(3, 16)
         text = ('A farmer puts a fence around a rectangular pen %d m long and %d m wide. The fence '
-                'costs %s per metre. How much does the fence cost? Give your answer in dollars.'
+                'costs %s per metre. How much does the fence cost? Give your answer in pounds.'
                 % (a, b, money(c)))
         return Question([P(text)], [('N', 2, fmt(2 * (a + b) * c))], rng.choice(WORK))
     if d == 3:
@@ -2974,7 +2977,8 @@ T6_BUILDERS = {
 # Checks and output
 # ---------------------------------------------------------------------------
 
-ENTITIES = {'&nbsp;': '&#160;', '&frasl;': '&#8260;', '&times;': '&#215;', '&divide;': '&#247;'}
+ENTITIES = {'&nbsp;': '&#160;', '&frasl;': '&#8260;', '&times;': '&#215;', '&divide;': '&#247;',
+            '&pound;': '&#163;'}
 
 
 def check_html(lines):

@@ -69,17 +69,20 @@ def dnum(x):
     return num(int(s))
 
 
+POUND = '&pound;'
+
+
 def money(x):
     x = D(str(x)).quantize(D('0.01'))
     w, f = str(x).split('.')
-    return '$' + num(int(w)) + '.' + f
+    return POUND + num(int(w)) + '.' + f
 
 
 def money_short(x):
-    """$45 for whole dollars, $4.50 otherwise."""
+    """&pound;45 for whole pounds, &pound;4.50 otherwise."""
     x = D(str(x))
     if x == x.to_integral_value():
-        return '$' + num(int(x))
+        return POUND + num(int(x))
     return money(x)
 
 
@@ -1279,7 +1282,7 @@ def b_ratio_share(rng, qid, v):
     if v % 2 == 0:
         return Q([P('%s and %s share %s in the ratio %d : %d. How much money does %s receive?'
                     % (n1, n2, money_short(total), a, b, n2))], [('N', 2, str(b * u))],
-                 'Give your answer in dollars.')
+                 'Give your answer in pounds.')
     return Q([P('A bag contains red and green marbles in the ratio %d : %d. There are %d marbles altogether. How many '
                 'more %s marbles than %s marbles are there?' % (a, b, total, 'red' if a > b else 'green',
                                                                    'green' if a > b else 'red'))],
@@ -1577,11 +1580,11 @@ def b_dec_money(rng, qid, v):
     n = rng.randint(3, 8)
     note = 10 if price * n < 10 else 20
     change = note - price * n
-    return Q([P('%s buys %d %s at %s each. She pays with a $%d note. How much change should she receive?'
+    return Q([P('%s buys %d %s at %s each. She pays with a &pound;%d note. How much change should she receive?'
                 % (name, n, item, money(price), note) if v % 2 == 0 else
-                'A shopkeeper sells %s at %s each. Mr Lee buys %d of them and pays with a $%d note. How much change '
+                'A shopkeeper sells %s at %s each. Mr Lee buys %d of them and pays with a &pound;%d note. How much change '
                 'does he receive?' % (item, money(price), n, note))],
-             [('N', 2, dstr(change))], 'Give your answer in dollars.')
+             [('N', 2, dstr(change))], 'Give your answer in pounds.')
 
 
 def b_pct_discount(rng, qid, v):
@@ -1594,10 +1597,10 @@ def b_pct_discount(rng, qid, v):
     item = rng.choice(['pair of trainers', 'school bag', 'rice cooker', 'scooter', 'jacket', 'desk lamp'])
     if v % 2 == 0:
         return Q([P('A %s usually costs %s. In a sale, its price is reduced by %d%%. What is the sale price?'
-                    % (item, money_short(price), p))], [('N', 2, dstr(sale))], 'Give your answer in dollars.')
+                    % (item, money_short(price), p))], [('N', 2, dstr(sale))], 'Give your answer in pounds.')
     return Q([P('A shop gives a discount of %d%% on a %s that usually costs %s.' % (p, item, money_short(price))),
               part(0, 'How much money is saved?'), part(1, 'How much does the %s cost after the discount?' % item)],
-             [('N', 1, dstr(D(price) * p / 100)), ('N', 1, dstr(sale))], 'Give your answers in dollars.')
+             [('N', 1, dstr(D(price) * p / 100)), ('N', 1, dstr(sale))], 'Give your answers in pounds.')
 
 
 def b_pct_of(rng, qid, v):
@@ -1661,7 +1664,7 @@ def b_rate(rng, qid, v):
     each = D(rng.randint(35, 95)) / 100
     n1, n2 = rng.randint(3, 6), rng.randint(8, 15)
     return Q([P('%d identical erasers cost %s. What is the cost of %d of these erasers?'
-                % (n1, money(each * n1), n2))], [('N', 2, dstr(each * n2))], 'Give your answer in dollars.')
+                % (n1, money(each * n1), n2))], [('N', 2, dstr(each * n2))], 'Give your answer in pounds.')
 
 
 def fig_triangle_area(base, height, off):
@@ -1792,8 +1795,8 @@ def c_wn_word(rng, qid, v):
         pa, pb = rng.choice([(3, 5), (2, 7), (4, 9), (6, 11)])
         na, nb = rng.randint(3, 8), rng.randint(3, 9)
         total = pa * na + pb * nb
-        return Q([P('At a stationery shop, pens cost $%d each and files cost $%d each. %s bought %d pens and some '
-                    'files. %s paid $%d altogether. How many files did %s buy?' % (pa, pb, name, na, name, total, name))],
+        return Q([P('At a stationery shop, pens cost &pound;%d each and files cost &pound;%d each. %s bought %d pens and some '
+                    'files. %s paid &pound;%d altogether. How many files did %s buy?' % (pa, pb, name, na, name, total, name))],
                  [('N', 2, str(nb))], 'Show your working on paper.')
     if kind == 1:
         per = rng.choice([24, 30, 36])
@@ -1805,9 +1808,9 @@ def c_wn_word(rng, qid, v):
     a = rng.randint(25, 90)
     diff = rng.randint(10, 40)
     item1, item2 = rng.choice([('bag', 'pair of shoes'), ('watch', 'calculator'), ('helmet', 'bicycle lock')])
-    return Q([P('A %s and a %s cost $%d altogether. The %s costs $%d more than the %s. How much does the %s cost?'
+    return Q([P('A %s and a %s cost &pound;%d altogether. The %s costs &pound;%d more than the %s. How much does the %s cost?'
                 % (item1, item2, 2 * a + diff, item2, diff, item1, item1))],
-             [('N', 2, str(a))], 'Give your answer in dollars.')
+             [('N', 2, str(a))], 'Give your answer in pounds.')
 
 
 def c_frac_remainder(rng, qid, v):
@@ -1825,8 +1828,8 @@ def c_frac_remainder(rng, qid, v):
             break
     if v % 2 == 0:
         return Q([P('Mrs Tan had some money. She spent %s of it on a dress and %s of the remainder on a pair of '
-                    'shoes. She had $%d left. How much money did she have at first?'
-                    % (fh(a), fh(b), rest))], [('N', 2, str(total))], 'Give your answer in dollars.')
+                    'shoes. She had &pound;%d left. How much money did she have at first?'
+                    % (fh(a), fh(b), rest))], [('N', 2, str(total))], 'Give your answer in pounds.')
     return Q([P('A baker made some buns. She sold %s of them in the morning and %s of the remaining buns in the '
                 'afternoon. She had %d buns left at the end of the day. How many buns did she make?'
                 % (fh(a), fh(b), rest))], [('N', 2, str(total))], None)
@@ -1884,7 +1887,7 @@ def c_pct_word(rng, qid, v):
             if sale == sale.to_integral_value():
                 break
         return Q([P('After a discount of %d%%, a jacket costs %s. What was the price of the jacket before the '
-                    'discount?' % (p, money_short(sale)))], [('N', 2, str(orig))], 'Give your answer in dollars.')
+                    'discount?' % (p, money_short(sale)))], [('N', 2, str(orig))], 'Give your answer in pounds.')
     total = rng.choice([400, 500, 600, 800])
     p1 = rng.choice([30, 35, 40, 45])
     p2 = rng.choice([20, 25, 15])
@@ -1922,7 +1925,7 @@ def c_rate_word(rng, qid, v):
     cost = D(rng.randint(150, 400)) / 100
     n = rng.randint(5, 9) * per
     return Q([P('Yoghurt is sold in packs of %d. Each pack costs %s. How much does it cost to buy %d yoghurts?'
-                % (per, money(cost), n))], [('N', 2, dstr(cost * n / per))], 'Give your answer in dollars.')
+                % (per, money(cost), n))], [('N', 2, dstr(cost * n / per))], 'Give your answer in pounds.')
 
 
 def c_shaded(rng, qid, v):
@@ -2224,7 +2227,7 @@ def m_pct(rng, qid, v):
                   part(2, 'Mr Wong buys the %s at the sale price and pays in %d equal monthly payments. How much is '
                           'each payment?' % (item, inst))],
                  [('N', 1, dstr(disc)), ('N', 2, dstr(sale)), ('N', 2, dstr(each))],
-                 'Give your answers in dollars.')
+                 'Give your answers in pounds.')
     if kind == 1:
         while True:
             total = rng.choice([600, 720, 800, 900, 1000, 1200])
@@ -2259,7 +2262,7 @@ def m_pct(rng, qid, v):
               part(1, 'How much money was given to charity?'),
               part(2, 'How much money was left after that?')],
              [('N', 1, str(spent)), ('N', 2, str(given.numerator)), ('N', 2, str(rest - given.numerator))],
-             'Give your answers in dollars.')
+             'Give your answers in pounds.')
 
 
 def m_speed(rng, qid, v):
@@ -2315,7 +2318,7 @@ def m_speed(rng, qid, v):
     return Q([P('Mrs Kaur\'s car uses %d litres of petrol for every 100 km it travels. Petrol costs %s per litre.'
                 % (per100, money(price))),
               part(0, 'How many litres of petrol does the car use on a journey of %d km?' % dist_),
-              part(1, 'How much does the petrol for this journey cost? Give your answer in dollars.'),
+              part(1, 'How much does the petrol for this journey cost? Give your answer in pounds.'),
               part(2, 'The petrol tank of the car holds %d litres when it is full. How many kilometres can the car '
                       'travel on a full tank?' % tank)],
              [('N', 2, dstr(used)), ('N', 2, dstr(cost)), ('N', 2, dstr(D(tank) * 100 / per100))],
@@ -2379,7 +2382,7 @@ def m_data(rng, qid, v):
     least = flavours[cups.index(min(cups))]
     html += [part(0, 'How many more cups of %s juice than %s juice were sold?' % (most.lower(), least.lower())),
              part(1, 'What was the mean number of cups sold per flavour?'),
-             part(2, 'How much money did the stall collect altogether? Give your answer in dollars.')]
+             part(2, 'How much money did the stall collect altogether? Give your answer in pounds.')]
     return Q(html, [('N', 1, str(max(cups) - min(cups))), ('N', 2, str(sum(cups) // 4)),
                     ('N', 2, dstr(price * sum(cups)))], 'Answer each part.')
 
@@ -2466,10 +2469,10 @@ def m_fraction(rng, qid, v):
         name = rng.choice(BOYS)
         return Q([P('%s spent %s of his money on a book and %s of his money on a bag.' % (name, fh(a), fh(b))),
                   part(0, 'What fraction of his money did he spend altogether? Give your answer in its simplest form.'),
-                  part(1, 'He had $%d left. How much money did he have at first?' % amt),
+                  part(1, 'He had &pound;%d left. How much money did he have at first?' % amt),
                   part(2, 'How much more did he spend on the %s than on the %s?' % (more, less))],
                  [('F', 1, fkey(spent)), ('N', 2, str(total.numerator)), ('N', 2, nkey(abs(a - b) * total))],
-                 'Give your answers to (b) and (c) in dollars.')
+                 'Give your answers to (b) and (c) in pounds.')
     if kind == 1:
         while True:
             a, b = rand_frac(rng, 3, 8), rand_frac(rng, 2, 5)
@@ -2524,11 +2527,11 @@ def m_dec(rng, qid, v):
         name = rng.choice(NAMES)
         html += [part(0, '%s buys %d %ss and %d %ss. How much does %s pay altogether?'
                       % (name, ni, items[i][0].lower(), nj, items[j][0].lower(), name)),
-                 part(1, '%s pays with a $%d note. How much change does %s receive?' % (name, note, name)),
-                 part(2, 'What is the greatest number of %ss that can be bought with $%d?'
+                 part(1, '%s pays with a &pound;%d note. How much change does %s receive?' % (name, note, name)),
+                 part(2, 'What is the greatest number of %ss that can be bought with &pound;%d?'
                       % (items[k][0].lower(), budget))]
         return Q(html, [('N', 2, dstr(cost)), ('N', 1, dstr(note - cost)), ('N', 2, str(can))],
-                 'Give your answers to (a) and (b) in dollars.')
+                 'Give your answers to (a) and (b) in pounds.')
     while True:
         roll = rng.choice([20, 25, 30])
         piece = D(rng.randint(21, 39) * 5) / 100
@@ -2558,8 +2561,8 @@ def m_whole(rng, qid, v):
         return Q([P('A concert hall has %d rows of seats. There are %d seats in each row.' % (rows, seats)),
                   part(0, 'How many seats are there in the hall?'),
                   part(1, 'For one concert, %s tickets were sold. How many seats were empty?' % num(sold)),
-                  part(2, 'Each ticket cost $%d. How much money was collected from the tickets sold? Give your answer '
-                          'in dollars.' % price)],
+                  part(2, 'Each ticket cost &pound;%d. How much money was collected from the tickets sold? Give your answer '
+                          'in pounds.' % price)],
                  [('N', 1, str(total)), ('N', 1, str(total - sold)), ('N', 2, str(sold * price))],
                  'Show your working on paper.')
     if kind == 1:
@@ -2571,8 +2574,8 @@ def m_whole(rng, qid, v):
         return Q([P('A factory makes %s toys every day. The toys are packed in boxes of %d.' % (num(toys), per)),
                   part(0, 'How many boxes of toys does the factory pack each day?'),
                   part(1, 'How many toys does the factory make in %d days?' % days),
-                  part(2, 'Each box is sold for $%d. How much money does the factory receive for one day\'s boxes? '
-                          'Give your answer in dollars.' % price)],
+                  part(2, 'Each box is sold for &pound;%d. How much money does the factory receive for one day\'s boxes? '
+                          'Give your answer in pounds.' % price)],
                  [('N', 1, str(boxes)), ('N', 2, str(toys * days)), ('N', 2, str(boxes * price))],
                  'Show your working on paper.')
     if kind == 3:
@@ -2589,10 +2592,10 @@ def m_whole(rng, qid, v):
                     % (pupils, teachers, seats)),
                   part(0, 'How many people are going on the trip?'),
                   part(1, 'What is the smallest number of coaches needed to take everyone?'),
-                  part(2, 'It costs $%d to hire each coach. What is the total cost of hiring the coaches? Give your '
-                          'answer in dollars.' % hire),
-                  part(3, 'Each pupil pays $%d for a museum ticket. Teachers go in free. How much do the pupils pay '
-                          'altogether for their tickets? Give your answer in dollars.' % ticket)],
+                  part(2, 'It costs &pound;%d to hire each coach. What is the total cost of hiring the coaches? Give your '
+                          'answer in pounds.' % hire),
+                  part(3, 'Each pupil pays &pound;%d for a museum ticket. Teachers go in free. How much do the pupils pay '
+                          'altogether for their tickets? Give your answer in pounds.' % ticket)],
                  [('N', 1, str(people)), ('N', 2, str(coaches)), ('N', 1, str(coaches * hire)),
                   ('N', 2, str(pupils * ticket))],
                  'Show your working on paper.')
@@ -2662,8 +2665,8 @@ def m_area(rng, qid, v):
         return Q([P('The figure shows an L-shaped garden. All its corners are right angles.'), figure_html(qid, alt),
                   part(0, 'Find the perimeter of the garden. Give your answer in m.'),
                   part(1, 'Find the area of the garden. Give your answer in %s.' % M2),
-                  part(2, 'Turf for the garden costs $%d per %s. How much does it cost to cover the whole garden with '
-                          'turf? Give your answer in dollars.' % (price, M2))],
+                  part(2, 'Turf for the garden costs &pound;%d per %s. How much does it cost to cover the whole garden with '
+                          'turf? Give your answer in pounds.' % (price, M2))],
                  [('N', 1, str(2 * (W + H))), ('N', 2, str(W * H - w * h)), ('N', 2, str(price * (W * H - w * h)))],
                  'Show your working on paper.', fig)
     # square cut from a rectangle card
