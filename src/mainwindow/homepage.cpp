@@ -116,7 +116,7 @@ HomePage::HomePage(const Pictures &pictures, QWidget *parent) : QWidget(parent)
         load->setText(QStringLiteral("Load"));
         load->setToolTip(QStringLiteral("Load paper %1").arg(j));
         load->setAccessibleName(load->toolTip());
-        load->setGeometry(QRect(QPoint(586, top + 12), QSize(62, 28)));
+        load->setGeometry(QRect(QPoint(582, top + 12), QSize(66, 28)));
         connect(load, &QAbstractButton::clicked, this, [this, j]() { emit paperClicked(j - 1, 1); });
         m_load[std::size_t(j - 1)] = load;
 
@@ -125,7 +125,7 @@ HomePage::HomePage(const Pictures &pictures, QWidget *parent) : QWidget(parent)
         again->setText(QStringLiteral("Try again"));
         again->setToolTip(QStringLiteral("Try paper %1 again").arg(j));
         again->setAccessibleName(again->toolTip());
-        again->setGeometry(QRect(QPoint(650, top + 12), QSize(94, 28)));
+        again->setGeometry(QRect(QPoint(650, top + 12), QSize(96, 28)));
         again->hide();
         connect(again, &QAbstractButton::clicked, this, [this, j]() { emit paperClicked(j - 1, 2); });
         m_tryAgain[std::size_t(j - 1)] = again;
