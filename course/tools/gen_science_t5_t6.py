@@ -100,6 +100,8 @@ def M(*alts, marks=1):
     for a in alts:
         if a.lower() not in [s.lower() for s in seen]:
             seen.append(a)
+    if len(seen) == 1 and re.fullmatch(r'[a-z]+', seen[0]):
+        return ('T', marks, seen[0])     # a single word with no other form
     return ('M', marks, ';' + ';'.join(seen))
 
 
@@ -107,7 +109,9 @@ def the(*alts):
     """Each answer, also with 'the' in front."""
     out = []
     for a in alts:
-        out += [a, 'the ' + a]
+        out.append(a)
+        if not re.match(r'(a|an|the) ', a):
+            out.append('the ' + a)
     return out
 
 
@@ -830,7 +834,7 @@ def paper121():
                        part('b', 'Which surface produced the most friction on the car?'),
                        part('c', 'How many centimetres further did the car travel on the wooden floor '
                                  'than on the carpet? Write only the number.')],
-                      [M('glass'), M('sandpaper', 'sand paper'), N(75, 2)],
+                      [M(*the('glass')), M(*the('sandpaper', 'sand paper')), N(75, 2)],
                       'Use the table to answer each part.'))
     # 11
     qs.append(mcq('An animal that hunts and eats other animals is called a',
@@ -986,10 +990,10 @@ def paper122():
                              ['frog', 'insects'], ['snake', 'frogs and rats']]) +
                       [part('a', 'Name the animal that is a predator of snakes.'),
                        part('b', 'Name one animal in the table that eats only plants.'),
-                       part('c', 'Name the animal in the table that is prey of the snake.')],
+                       part('c', 'Name one animal that is prey of the snake.')],
                       [M(*the('eagle', 'eagles', 'an eagle')),
                        M(*the('cow', 'caterpillar', 'cows', 'caterpillars', 'a cow', 'a caterpillar')),
-                       M(*the('frog', 'frogs', 'a frog'))],
+                       M(*the('frog', 'frogs', 'rat', 'rats', 'a frog', 'a rat'))],
                       'Use the table. Write the name of one animal for each part.'))
     # 14
     qs.append(mcq('In which direction does gravity pull objects on Earth?',
@@ -1405,7 +1409,7 @@ def paper125():
                          'the stack could hold in a chain.'), fig(),
                        part('a', 'How many paper clips did a stack of 3 magnets hold?'),
                        part('b', 'How many more paper clips did 4 magnets hold than 2 magnets?'),
-                       part('c', 'How many magnets were needed to hold at least 12 paper clips?')],
+                       part('c', 'What is the smallest number of magnets that held 12 or more paper clips?')],
                       [N(11), N(5), N(4, 2)],
                       'Use the graph. Write only the number for each part.',
                       figs=[('', graph([('clips', [4, 8, 11, 13, 14])], [1, 2, 3, 4, 5], 'Number of magnets',
@@ -2033,16 +2037,16 @@ def paper129():
                    'Plastic is attracted by magnets.',
                    'Plastic is transparent, so we can see the wire.']))
     # 13
-    qs.append(written([P('A mixture contains marbles, rice grains and sand.')] +
+    qs.append(written([P('A mixture contains marbles, dried peas and sand.')] +
                       table(['Part of the mixture', 'Size'],
-                            [['marbles', '15 mm across'], ['rice grains', '5 mm long'],
+                            [['marbles', '15 mm across'], ['dried peas', '7 mm across'],
                              ['sand grains', 'less than 1 mm across']]) +
                       [P('Sieve Y has holes 10 mm wide. Sieve X has holes 3 mm wide.'),
                        part('a', 'The whole mixture is shaken in sieve Y. What is left in sieve Y?'),
                        part('b', 'What falls through sieve Y is then shaken in sieve X. What is left in '
                                  'sieve X?'),
                        part('c', 'What falls through sieve X?')],
-                      [M(*the('marbles', 'marble')), M(*the('rice grains', 'rice', 'rice grain', 'grains of rice')),
+                      [M(*the('marbles', 'marble')), M(*the('dried peas', 'peas', 'dried pea', 'pea')),
                        M(*the('sand', 'sand grains', 'sand grain', 'grains of sand'))],
                       'Use the table. Write the name of one part of the mixture for each part.'))
     # 14
@@ -2057,7 +2061,7 @@ def paper129():
                    P('It has a fixed volume. It takes the shape of any container it is poured into. It '
                      'cannot easily be squashed into a smaller space.'),
                    P('What is substance X?')],
-                  ['a liquid', 'a solid', 'a gas', 'a magnet']))
+                  ['a liquid', 'a solid', 'a gas', 'a mixture of gases']))
     # 16
     qs.append(written('A closed cardboard box measures 20 cm by 10 cm by 5 cm on the inside. It looks empty, '
                       'but it is full of air. What is the volume of the air inside the box, in '
@@ -2147,8 +2151,8 @@ def paper130():
                    'evaporate the mixture; take out the salt with a magnet; sieve out the sand; filter '
                    'out the stones'], marks=2))
     # 6
-    qs.append(written([P('Three syringes were filled with 20 ml of air, water and cooking oil. Their ends were '
-                         'sealed and each plunger was pushed as hard as possible.')] +
+    qs.append(written([P('Three syringes each held 20 ml: one held air, one water and one cooking oil. Their '
+                         'ends were sealed and each plunger was pushed in as hard as possible.')] +
                       table(['Syringe contains', 'Volume before pushing (ml)', 'Volume after pushing (ml)'],
                             [['air', '20', '12'], ['water', '20', '20'], ['cooking oil', '20', '20']]) +
                       [part('a', 'By how many ml did the volume of the air decrease? Write only the number.'),
