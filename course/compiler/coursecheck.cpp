@@ -315,7 +315,7 @@ ResourceLookup EmbeddedCourse()
 
 QString KeyFormProblem(const QString &type, const QString &key)
 {
-    static const QRegularExpression number(QStringLiteral("^\\d+(\\.\\d+)?$"));
+    static const QRegularExpression number(QStringLiteral("^-?\\d+(\\.\\d+)?$"));
     static const QRegularExpression option(QStringLiteral("^[1-9]$"));
     static const QRegularExpression fraction(QStringLiteral("^\\d+/\\d+$"));
     static const QRegularExpression mixed(QStringLiteral("^\\d+ \\d+/\\d+$"));

@@ -3,6 +3,7 @@
 #include "checking/answercheck.h"
 #include "checking/slotjudging.h"
 #include "data/runtimeerror.h"
+#include "data/taggedrecords.h"
 
 #include <QStringList>
 
@@ -15,13 +16,7 @@ int RunJudge(QTextStream &in, QTextStream &out, QTextStream &err)
     QStringList answers;
     QStringList problems; // per slot: why it cannot be judged, or empty
 
-    QString text = in.readAll();
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast();
-    for (QString &line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    for (const QString &line : SplitTextLines(in.readAll())) {
         const QStringList parts = line.split(QLatin1Char('\t'));
         if (parts.size() != 3) {
             types.append(QString());

@@ -19,16 +19,7 @@ QStringList readLines(const QString &path)
         throw RuntimeError(ErrorKind::FileAccess,
                            QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     }
-    const QString text = QString::fromUtf8(file.readAll());
-    QStringList lines = text.split(QLatin1Char('\n'));
-    // The piece after the last line end is not a line of its own.
-    if (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast();
-    for (QString &line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    }
-    return lines;
+    return SplitTextLines(QString::fromUtf8(file.readAll()));
 }
 
 QString tag(const QString &key)
@@ -116,6 +107,19 @@ void requireSafeFields(const QStringList &fields, int n)
 }
 
 } // namespace
+
+QStringList SplitTextLines(const QString &text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    // The piece after the last line end is not a line of its own.
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    for (QString &line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    }
+    return lines;
+}
 
 bool FieldTextIsUnsafe(const QString &text)
 {

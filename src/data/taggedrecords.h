@@ -67,6 +67,9 @@ void SaveProgressRecords(const std::array<QStringList, 6> &values,
 // Builds "#key#>f1>...>fn" from the first n fields (no trailing '>').
 QString BuildRecordLine(const QString &key, const QStringList &fields, int n);
 
+// The lines of a text whose lines end in CR LF or LF.
+QStringList SplitTextLines(const QString &text);
+
 // True when text could not be stored as a field without breaking its record.
 bool FieldTextIsUnsafe(const QString &text);
 

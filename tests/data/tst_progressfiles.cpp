@@ -6,28 +6,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "testfiles.h"
+
 using namespace kw;
+using kwtest::readAll;
+using kwtest::write;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 QByteArray templateBytes(int subject, ProgressFile file)
 {
     QFile f(ResourcePath(ProgressTemplateResource(subject, int(file)), QStringLiteral("Custom")));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write");
-    f.write(bytes);
 }
 
 } // namespace

@@ -13,7 +13,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "testfiles.h"
+
 using namespace kw;
+using kwtest::readAll;
+using kwtest::write;
 
 namespace {
 
@@ -25,20 +29,6 @@ class FixedClock final : public Clock {
 public:
     QDateTime now() const override { return QDateTime(QDate(2026, 12, 8), QTime(10, 0)); }
 };
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        qFatal("cannot write");
-    f.write(bytes);
-}
 
 QByteArray summary(const QStringList &first, const QStringList &second, int papers)
 {
