@@ -135,14 +135,13 @@ def M(*alternatives):
     return alt_key(alternatives)
 
 
-def blank(letter):
-    return '(%s) <span class="blank">&nbsp;</span>' % letter
+def named(*alternatives):
+    """M key for the name of a part or stage: each name with or without 'the'."""
+    return alt_key(list(alternatives) + ['the ' + a for a in alternatives])
 
 
 # Accepted spellings that come up again and again.
 FERTILISATION = M('fertilisation', 'fertilization')
-MOULD = M('mould', 'mold')
-VAPOUR = M('water vapour', 'water vapor', 'vapour', 'vapor', 'steam')
 LIVING = M('living', 'living thing')
 NONLIVING = M('non-living', 'nonliving', 'non living', 'non-living thing', 'nonliving thing',
               'non living thing')
@@ -154,7 +153,6 @@ NONLIVING = M('non-living', 'nonliving', 'non living', 'non-living thing', 'nonl
 
 FONT = 14
 WATER = '#dbe9f6'
-SHADE = '#d9d9d9'
 LIGHT = '#f0f0f0'
 
 
@@ -242,13 +240,6 @@ class Svg:
                 % (self.w, self.h, self.w, self.h, FONT))
         bg = '<rect x="0" y="0" width="%d" height="%d" fill="white"/>' % (self.w, self.h)
         return '\n'.join([head, bg] + self.el + ['</svg>']) + '\n'
-
-
-def nice_step(span, target=6):
-    for step in (0.1, 0.2, 0.5, 1, 2, 5, 10, 20, 25, 50, 100, 200, 500):
-        if span / step <= target:
-            return step
-    raise AssertionError(span)
 
 
 def num_text(v):
@@ -399,7 +390,6 @@ def tree_chart(tree, width=400, level_h=78):
 
 GREEN = '#cfe3bf'
 BROWN = '#e3cfae'
-GREY = '#bdbdbd'
 
 
 def leaf(svg, cx, cy, w=70, h=26):
@@ -927,10 +917,9 @@ def paper101():
                          'mushroom', 'flowerpot']),
                   P('How many of them are living things?')],
                  'N', '4'))
-    Q.append(mc('Mr Lim\'s cat runs and hides when a dog barks. Which characteristic of living '
-                'things does this show?',
-                ['They need food.', 'They can grow.', 'They can reproduce.',
-                 '*They respond to changes around them.']))
+    Q.append(mc('Which of these is <b>not</b> true of all living things?',
+                ['They can grow.', '*They can move from place to place.',
+                 'They can reproduce.', 'They need food, water and air.']))
     Q.append(mc([P('Ben tested four things, P, Q, R and S, and wrote down what he found.'),
                  table(['', 'P', 'Q', 'R', 'S'],
                        [['Grows', 'yes', 'no', 'yes', 'no'],
@@ -965,9 +954,9 @@ def paper102():
                 ['They lay eggs.', 'They have wings.', '*They have feathers.', 'They breathe air.']))
     Q.append(parts('Answer each part.',
                    [P('The diagram shows an insect seen from above.'), FIGURE],
-                   [('Name part A.', 'M', 1, M('head')),
-                    ('Name part B.', 'M', 1, M('thorax')),
-                    ('Name part C.', 'M', 1, M('abdomen')),
+                   [('Name part A.', 'M', 1, named('head')),
+                    ('Name part B.', 'M', 1, named('thorax')),
+                    ('Name part C.', 'M', 1, named('abdomen')),
                     ('How many legs does the insect have? Write the number only.', 'N', 1, '6'),
                     ('Write the letter of the part that the legs are joined to.', 'T', 1, 'B')],
                    fig=(insect_figure(),
@@ -998,8 +987,8 @@ def paper102():
                    [boxed(['dolphin', 'shark', 'bat', 'eagle', 'goat', 'octopus', 'frog']),
                     P('Name any <b>two</b> mammals from the box.')],
                    ['dolphin', 'bat', 'goat'], 2))
-    Q.append(mc('Which group of animals has moist skin without scales?',
-                ['fish', 'reptiles', 'birds', '*amphibians']))
+    Q.append(mc('Which of these animals gives birth to live young?',
+                ['hen', 'turtle', 'frog', '*goat']))
     Q.append(mc('A dolphin lives in the sea and has fins, but it is a mammal, not a fish. '
                 'Which fact shows that it is a mammal?',
                 ['It swims very fast.', 'It eats fish.', '*It feeds its young on milk.',
@@ -1314,7 +1303,7 @@ def paper105():
                 ['*The yeast fed on the sugar and gave off a gas.',
                  'The sugar gave off a gas by itself.',
                  'Air from the room went into the bottle.',
-                 'The warm water turned into ice.']))
+                 'The warm water alone made the balloon stretch.']))
     Q.append(mc([P('Look again at Zara\'s experiment.')] + yeast[1:] +
                 [P('Which two bottles show that yeast is more active when it is warm?')],
                 ['A and B', 'A and C', '*A and D', 'B and C'], marks=2))
@@ -1429,8 +1418,9 @@ def paper105():
     return Q
 
 
-LARVA = M('larva', 'larvae', 'caterpillar', 'a larva', 'a caterpillar')
-PUPA = M('pupa', 'pupae', 'chrysalis', 'a pupa', 'a chrysalis')
+LARVA = M('larva', 'larvae', 'caterpillar', 'a larva', 'a caterpillar', 'the larva',
+          'the caterpillar')
+PUPA = M('pupa', 'pupae', 'chrysalis', 'a pupa', 'a chrysalis', 'the pupa', 'the chrysalis')
 
 
 @paper(106, 'Cycles', 1)
@@ -1451,7 +1441,7 @@ def paper106():
                 ['egg', '*larva', 'pupa', 'adult']))
     Q.append(mc([P('The diagram shows the life cycle of a frog.'), FIGURE,
                  P('Which of these describes stage A?')],
-                ['*a tadpole that has grown back legs', 'a clump of eggs covered in jelly',
+                ['*a tadpole that has grown its back legs', 'a clump of eggs covered in jelly',
                  'a young frog that has lost its tail', 'an adult frog laying eggs'],
                 fig=(cycle_diagram([('frogspawn', 'eggs'), ('tadpole', 'tadpole'),
                                     ('legs tadpole', 'A'), ('froglet', 'froglet'),
@@ -1465,7 +1455,7 @@ def paper106():
                    [P('The diagram shows the life cycle of a chicken.'), FIGURE],
                    [('How many stages are there in this life cycle? Write the number only.',
                      'N', 1, '3'),
-                    ('Does the young chick look like the adult hen? Write yes or no.',
+                    ('Does the chick look similar to the adult hen? Write yes or no.',
                      'T', 1, 'yes')],
                    fig=(cycle_diagram([('hen egg', 'egg'), ('chick', 'chick'), ('hen', 'adult')]),
                         'The life cycle of a chicken in three boxes joined by arrows: egg, chick '
@@ -1564,9 +1554,9 @@ def paper107():
                  'soil, light and warmth']))
     Q.append(parts('Answer each part.',
                    [P('The diagram shows a bean seed that has been soaked and opened.'), FIGURE],
-                   [('Name part P.', 'M', 1, M('seed coat', 'testa', 'seedcoat', 'the seed coat')),
-                    ('Name part Q.', 'M', 1, M('seed leaf', 'seed leaves', 'cotyledon',
-                                               'cotyledons', 'the seed leaf')),
+                   [('Name part P.', 'M', 1, named('seed coat', 'testa', 'seedcoat')),
+                    ('Name part Q.', 'M', 1, named('seed leaf', 'seed leaves', 'cotyledon',
+                                                   'cotyledons')),
                     ('What does part Q give the young plant until it grows green leaves?',
                      'M', 1, M('food', 'stored food', 'nutrients', 'energy'))],
                    fig=(bean_seed_figure({'seed coat': 'P', 'seed leaf': 'Q', 'young plant': 'R'}),
@@ -1686,11 +1676,9 @@ def paper108():
                  '*the transfer of pollen grains from an anther to a stigma',
                  'the growth of a seed into a young plant',
                  'the spreading of seeds away from the parent plant']))
-    Q.append(mc('Which of these flowers is most likely to be pollinated by insects?',
-                ['a flower with small, dull green petals and no smell',
-                 '*a flower with large, brightly coloured petals, a sweet smell and nectar',
-                 'a flower whose anthers hang outside the petals in the wind',
-                 'a flower with feathery stigmas and no nectar']))
+    Q.append(mc('A fruit grows from the ovary of a flower and contains seeds. Which of these is a '
+                'fruit?',
+                ['a carrot', 'a potato', 'a lettuce leaf', '*a tomato']))
     Q.append(mc('Which feature helps a flower to be pollinated by the wind?',
                 ['large, brightly coloured petals', 'a sweet scent', 'sweet nectar',
                  '*large amounts of light, dry pollen grains'], marks=2))
@@ -1743,10 +1731,11 @@ def paper108():
                  'She grew only from her father\'s sperm.'], marks=2))
     Q.append(parts('Write the name of the part of the flower.',
                    [boxed(['stigma', 'filament', 'sepal', 'petal'])],
-                   [('It holds up the anther.', 'M', 1, M('filament', 'filaments')),
-                    ('It protects the flower while it is still a bud.', 'M', 1, M('sepal', 'sepals')),
+                   [('It holds up the anther.', 'M', 1, named('filament', 'filaments')),
+                    ('It protects the flower while it is still a bud.', 'M', 1,
+                     named('sepal', 'sepals')),
                     ('It is often brightly coloured to attract insects.', 'M', 1,
-                     M('petal', 'petals'))]))
+                     named('petal', 'petals'))]))
     Q.append(mc('Which shows the correct order of these stages in the life of a flowering plant?',
                 ['fertilisation &rarr; pollination &rarr; fruit forms &rarr; seeds dispersed',
                  'pollination &rarr; seeds dispersed &rarr; fertilisation &rarr; fruit forms',
@@ -1952,7 +1941,7 @@ def paper110():
                    [('How many days did it take for an egg to become an adult beetle? Write the '
                      'number only.', 'N', 1, '85'),
                     ('Which stage lasted the longest? Write its name.', 'M', 1,
-                     M('larva', 'larvae', 'the larva', 'mealworm'))]))
+                     named('larva', 'larvae', 'mealworm'))]))
     Q.append(mc('Which statement is true of the life cycles of <b>both</b> the butterfly and the '
                 'mosquito?',
                 ['*Both have four stages: egg, larva, pupa and adult.',
@@ -1989,7 +1978,8 @@ def paper110():
     Q.append(parts('Write solid, liquid or gas for each substance.',
                    [P('The table shows the melting and boiling points of three substances.'),
                     table(['Substance', 'Melting point (&deg;C)', 'Boiling point (&deg;C)'],
-                          [['P', '-5', '60'], ['Q', '40', '300'], ['R', '-100', '-20']]),
+                          [['P', '&minus;5', '60'], ['Q', '40', '300'],
+                           ['R', '&minus;100', '&minus;20']]),
                     P('In what state is each substance in a room at 30 &deg;C?')],
                    [('P', 'M', 1, M('liquid', 'a liquid')),
                     ('Q', 'M', 1, M('solid', 'a solid')),
@@ -2183,40 +2173,5 @@ def main():
                  questions[-1].qid, keys))
 
 
-def _preview():
-    os.makedirs('/tmp/scifig', exist_ok=True)
-    demos = {
-        'butterfly': cycle_diagram([('butterfly eggs', 'egg'), ('caterpillar', 'larva'),
-                                    ('pupa', 'pupa'), ('butterfly', 'adult')]),
-        'frog': cycle_diagram([('frogspawn', 'eggs'), ('tadpole', 'tadpole'),
-                               ('legs tadpole', 'A'), ('froglet', 'froglet'), ('frog', 'adult frog')]),
-        'chicken': cycle_diagram([('hen egg', 'egg'), ('chick', 'chick'), ('hen', 'adult')]),
-        'mosquito': cycle_diagram([('mosquito eggs', 'egg'), ('mosquito larva', 'larva'),
-                                   ('mosquito pupa', 'pupa'), ('mosquito', 'adult')]),
-        'plant': cycle_diagram([('seed', 'seed'), ('germinating', 'germination'),
-                                ('seedling', 'seedling'), ('flowering plant', 'adult'),
-                                ('fruiting plant', 'fruits')]),
-        'insect': insect_figure(),
-        'flower': flower_figure({'stigma': 'A', 'style': 'B', 'anther': 'C', 'filament': 'D', 'petal': 'E',
-                                 'ovary': 'F', 'ovule': 'G', 'sepal': 'H'}),
-        'water': water_cycle_figure({'evaporation': 'A', 'condensation': 'B', 'rain': 'C', 'flow': 'D'}),
-        'seed2': bean_seed_figure({'seed coat': 'P', 'seed leaf': 'Q', 'young plant': 'R'}),
-        'bar': bar_graph(['5 &deg;C', '15', '25', '35'], [2, 5, 9, 7], 'Mould patches', 'Temperature (&deg;C)', 10, 2),
-        'line': line_graph([0, 2, 4, 6, 8], [0, 2, 5, 9, 10], 'Height (cm)', 'Day', 8, 2, 12, 2),
-        'tree': tree_chart(node('Living things', node(['make their own', 'food'], node('A'), node('B')),
-                                node(['cannot make', 'their own food'], node('C'), node('D')))),
-        'key': tree_chart(node(['Does it have', 'feathers?'], node('A', edge='yes'),
-                               node(['Does it have', 'six legs?'], node('B', edge='yes'),
-                                    node(['Does it have', 'fur?'], node('C', edge='yes'), node('D', edge='no')),
-                                    edge='no'), )),
-    }
-    for k, v in demos.items():
-        with open('/tmp/scifig/%s.svg' % k, 'w') as fh:
-            fh.write(v)
-
-
 if __name__ == '__main__':
-    if os.environ.get('SCI_PREVIEW'):
-        _preview()
-    else:
-        main()
+    main()
