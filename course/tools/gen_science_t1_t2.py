@@ -793,8 +793,8 @@ def water_cycle_figure(labels):
 
 def bean_seed_figure(labels):
     """A bean seed opened along its two halves: seed coat, seed leaf, young plant."""
-    svg = Svg(360, 220)
-    cx, cy = 150, 110
+    svg = Svg(360, 196)
+    cx, cy = 150, 104
     svg.path('M %.1f %.1f C %.1f %.1f %.1f %.1f %.1f %.1f C %.1f %.1f %.1f %.1f %.1f %.1f '
              'C %.1f %.1f %.1f %.1f %.1f %.1f Z'
              % (cx - 90, cy, cx - 90, cy - 80, cx + 90, cy - 80, cx + 90, cy,
