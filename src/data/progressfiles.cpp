@@ -3,6 +3,7 @@
 #include "data/percent.h"
 #include "data/resources.h"
 #include "data/runtimeerror.h"
+#include "data/atomicwrite.h"
 #include "data/taggedrecords.h"
 
 #include <QFile>
@@ -156,6 +157,31 @@ QString ProgressFilesProblem(const QString &folder, int subject, const QString &
         return QStringLiteral("%1: %2").arg(QFileInfo(trendPath).fileName(), error.detail());
     }
     return {};
+}
+
+void RecordFirstMarking(const QString &folder, int subject, const QString &code, int paperCount, int paper,
+                        const QString &percent, const QString &timeTaken, const QString &date)
+{
+    if (paper < 1 || paper > paperCount)
+        throw RuntimeError(ErrorKind::SubscriptOutOfRange, QStringLiteral("no paper index %1").arg(paper));
+    SubjectProgress progress = ReadSubjectProgress(folder, subject, code, paperCount);
+    const QString trendPath = ProgressFilePath(folder, ProgressFile::Trend, subject, code);
+    QString trend = GetRecordLine(trendPath, QStringLiteral("TRD"));
+    if (trend.isEmpty())
+        trend = QStringLiteral("#TRD#");
+    trend += QLatin1Char('>') + percent;
+    if (FieldTextIsUnsafe(percent))
+        throw RuntimeError(ErrorKind::InvalidArgument, QStringLiteral("\"%1\" cannot be stored").arg(percent));
+
+    progress.records[0][paper - 1] = percent;
+    progress.records[2][paper - 1] = timeTaken;
+    progress.records[3][paper - 1] = date;
+    progress.records[4][paper - 1] = QStringLiteral("1");
+    std::array<QString, 6> keys;
+    for (std::size_t k = 0; k < keys.size(); ++k)
+        keys[k] = QLatin1String(SubjectProgress::kKeys[k]);
+    SaveProgressRecords(progress.records, keys, paperCount, ProgressFilePath(folder, ProgressFile::Marks, subject, code));
+    WriteFileAtomically(trendPath, trend.toUtf8() + "\r\n");
 }
 
 } // namespace kw

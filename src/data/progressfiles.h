@@ -62,4 +62,10 @@ SubjectProgress ReadSubjectProgress(const QString &folder, int subject, const QS
 // bytes that are not text), or "" when they are sound.
 QString ProgressFilesProblem(const QString &folder, int subject, const QString &code, int paperCount);
 
+// Stores a first marking of paper index `paper` (1-based): its percentage,
+// time taken and date in the summary, its state "1", and the percentage
+// appended to the trend. Every other field is written back as read.
+void RecordFirstMarking(const QString &folder, int subject, const QString &code, int paperCount, int paper,
+                        const QString &percent, const QString &timeTaken, const QString &date);
+
 } // namespace kw

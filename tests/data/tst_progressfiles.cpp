@@ -100,6 +100,27 @@ private slots:
         QCOMPARE(ProgressFilesProblem(dir.path(), 3, QStringLiteral("FIX1"), 10), QString());
     }
 
+    void firstMarkingChangesItsPaperOnly()
+    {
+        QTemporaryDir dir;
+        CreateMissingProgressFiles(dir.path(), 3, QStringLiteral("FIX1"));
+        const QString marks = ProgressFilePath(dir.path(), ProgressFile::Marks, 3, QStringLiteral("FIX1"));
+        const QString trend = ProgressFilePath(dir.path(), ProgressFile::Trend, 3, QStringLiteral("FIX1"));
+        write(marks, "#FSE#>>50>>>>>>>>\r\n#SSE#>>70>>>>>>>>\r\n#LTM#>>0:9:0>>>>>>>>\r\n#CDD#>>1/12/2026>>>>>>>>\r\n"
+                     "#FST#>0>1>0>0>0>0>0>0>0>0\r\n#SST#>0>1>0>0>0>0>0>0>0>0\r\n");
+        RecordFirstMarking(dir.path(), 3, QStringLiteral("FIX1"), 10, 3, QStringLiteral("66.7"), QStringLiteral("0:4:30"),
+                           QStringLiteral("08/12/2026"));
+        QCOMPARE(readAll(marks), QByteArray("#FSE#>>50>66.7>>>>>>>\r\n#SSE#>>70>>>>>>>>\r\n#LTM#>>0:9:0>0:4:30>>>>>>>\r\n"
+                                            "#CDD#>>1/12/2026>08/12/2026>>>>>>>\r\n#FST#>0>1>1>0>0>0>0>0>0>0\r\n"
+                                            "#SST#>0>1>0>0>0>0>0>0>0>0\r\n"));
+        QCOMPARE(readAll(trend), QByteArray("#TRD#>66.7\r\n"));
+        RecordFirstMarking(dir.path(), 3, QStringLiteral("FIX1"), 10, 4, QStringLiteral("100"), QStringLiteral("0:1:0"),
+                           QStringLiteral("08/12/2026"));
+        QCOMPARE(readAll(trend), QByteArray("#TRD#>66.7>100\r\n"));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, RecordFirstMarking(dir.path(), 3, QStringLiteral("FIX1"), 10, 11,
+                                                                  QStringLiteral("1"), QString(), QString()));
+    }
+
     void damagedFilesAreNamed_data()
     {
         QTest::addColumn<int>("file");
