@@ -354,7 +354,7 @@ def fig_respiratory(labels, heart=False):
            width=3)
     anchors = {
         'windpipe': ((cx + 7, 100), (cx + 100, 92)),
-        'lung': ((cx + 86, 170), (cx + 140, 156)),
+        'lung': ((cx + 66, 250), (cx + 140, 244)),
         'lungleft': ((cx - 86, 170), (cx - 140, 156)),
         'airtubes': ((cx - 52, 180), (cx - 140, 206)),
         'diaphragm': ((cx - 90, 272), (cx - 140, 304)),
@@ -494,59 +494,67 @@ def fig_cells(labels, names=('plant cell', 'animal cell'), show=('plant', 'anima
     two cells (None for none)."""
     both = len(show) == 2
     s = Svg(420 if both else 300, 250)
+    pa, pa_an = {}, {}
     if 'plant' in show:
-        x0 = 50 if both else 70
-        x, y, w, h = x0, 40, 150, 170
+        k = 0.84 if both else 1.0           # drawing scale
+        x, y = (46, 44) if both else (70, 40)
+
+        def P(u, v):
+            return x + u * k, y + v * k
+        w, h = 150 * k, 170 * k
         s.rect(x, y, w, h, width=2, fill='#dcebd2', rx=8)
         s.rect(x + 6, y + 6, w - 12, h - 12, width=1.2, fill='#f4f8ef', rx=5)
         # dots of cytoplasm
         for i in range(8):
             for j in range(10):
-                px, py = x + 14 + 17 * i, y + 14 + 16 * j
-                if not (x + 32 <= px <= x + 118 and y + 48 <= py <= y + 132):
-                    s.circle(px, py, 0.8, width=0, fill=DARK)
-        s.rect(x + 32, y + 48, 86, 84, width=1.5, fill='#e9f1f8', rx=18)
-        s.circle(x + 118, y + 28, 15, width=2, fill=DARK)
-        s.circle(x + 121, y + 25, 4, width=1, fill='black')
-        for (cxp, cyp, a) in ((x + 20, y + 40, 70), (x + 22, y + 110, 100), (x + 40, y + 152, 10),
-                              (x + 96, y + 150, -10), (x + 130, y + 118, 80), (x + 130, y + 70, 100),
-                              (x + 60, y + 22, 0)):
-            s.ellipse(cxp, cyp, 10, 5.5, width=1.5, fill='#5f9e4f', angle=a)
+                u, v = 14 + 17 * i, 14 + 16 * j
+                if not (32 <= u <= 118 and 48 <= v <= 132):
+                    s.circle(*P(u, v), 0.8, width=0, fill=DARK)
+        vx, vy = P(32, 48)
+        s.rect(vx, vy, 86 * k, 84 * k, width=1.5, fill='#e9f1f8', rx=18 * k)
+        s.circle(*P(118, 28), 15 * k, width=2, fill=DARK)
+        s.circle(*P(121, 25), 4 * k, width=1, fill='black')
+        for (u, v, a) in ((20, 40, 70), (22, 110, 100), (40, 152, 10), (96, 150, -10), (130, 118, 80),
+                          (130, 70, 100), (60, 22, 0)):
+            s.ellipse(*P(u, v), 10 * k, 5.5 * k, width=1.5, fill='#5f9e4f', angle=a)
         if names and names[0]:
             s.text(x + w / 2, y + h + 24, names[0])
+        right = x + w + 28
         pa = {
-            'wall': ((x + w, y + 40), (x + w + 30, y + 14)),
-            'membrane': ((x + 6, y + 70), (x - 24, y + 62)),
-            'cytoplasm': ((x + 14, y + 139), (x - 24, y + 150)),
-            'nucleus': ((x + 125, y + 36), (x + w + 30, y + 56)),
-            'chloroplast': ((x + 130, y + 118), (x + w + 30, y + 130)),
-            'vacuole': ((x + 90, y + 100), (x + w + 30, y + 96)),
+            'wall': (P(96, 0), (right, y - 14)),
+            'membrane': ((x + 6, P(0, 70)[1]), (x - 26, P(0, 62)[1])),
+            'cytoplasm': (P(14, 139), (x - 26, P(0, 150)[1])),
+            'nucleus': (P(125, 36), (right, P(0, 46)[1])),
+            'chloroplast': (P(130, 118), (right, P(0, 130)[1])),
+            'vacuole': (P(90, 100), (right, P(0, 96)[1])),
         }
-        if not both:
-            pa['membrane'] = ((x + 6, y + 70), (x - 30, y + 62))
     if 'animal' in show:
-        x = 296 if both else 150
+        k = 0.9 if both else 1.0
+        x = 312 if both else 150
         y = 125
-        d = ('M %d %d C %d %d %d %d %d %d C %d %d %d %d %d %d C %d %d %d %d %d %d C %d %d %d %d %d %d Z'
-             % (x - 70, y, x - 72, y - 50, x - 20, y - 70, x + 20, y - 62,
-                x + 62, y - 54, x + 76, y - 10, x + 66, y + 30,
-                x + 56, y + 66, x + 10, y + 76, x - 26, y + 66,
-                x - 60, y + 56, x - 68, y + 30, x - 70, y))
-        s.path(d, width=1.6, fill='#f7ecdf')
+
+        def A(u, v):
+            return '%s %s' % (f(x + u * k), f(y + v * k))
+        pts = [(-70, 0), (-72, -50), (-20, -70), (20, -62), (62, -54), (76, -10), (66, 30),
+               (56, 66), (10, 76), (-26, 66), (-60, 56), (-68, 30), (-70, 0)]
+        d = 'M ' + A(*pts[0])
+        for i in range(1, len(pts), 3):
+            d += ' C ' + ' '.join(A(*q) for q in pts[i:i + 3])
+        s.path(d + ' Z', width=1.6, fill='#f7ecdf')
         for i in range(9):
             for j in range(9):
-                px, py = x - 64 + 16 * i, y - 64 + 16 * j
-                dx, dy = px - x, py - y
-                if (dx / 58.0) ** 2 + (dy / 56.0) ** 2 < 0.85 and dx * dx + dy * dy > 26 * 26:
-                    s.circle(px, py, 0.8, width=0, fill=DARK)
-        s.circle(x - 4, y - 6, 17, width=2, fill=DARK)
-        s.circle(x - 1, y - 9, 4.5, width=1, fill='black')
+                du, dv = -64 + 16 * i, -64 + 16 * j
+                if (du / 58.0) ** 2 + (dv / 56.0) ** 2 < 0.85 and du * du + dv * dv > 26 * 26:
+                    s.circle(x + du * k, y + dv * k, 0.8, width=0, fill=DARK)
+        s.circle(x - 4 * k, y - 6 * k, 17 * k, width=2, fill=DARK)
+        s.circle(x - 1 * k, y - 9 * k, 4.5 * k, width=1, fill='black')
         if names and names[1]:
-            s.text(x, y + 109, names[1])
+            s.text(x, y + 97 if both else y + 109, names[1])
+        right = x + (88 if both else 100)
         pa_an = {
-            'amembrane': ((x + 66, y + 30), (x + 96 if both else x + 100, y + 56)),
-            'acytoplasm': ((x + 34, y - 30), (x + 96 if both else x + 100, y - 50)),
-            'anucleus': ((x + 4, y + 6), (x + 96 if both else x + 100, y + 14)),
+            'amembrane': ((x + 66 * k, y + 30 * k), (right, y + 56)),
+            'acytoplasm': ((x + 34 * k, y - 30 * k), (right, y - 50)),
+            'anucleus': ((x + 4 * k, y + 6 * k), (right, y + 14)),
         }
     for part, letter in labels.items():
         (px, py), (lx, ly) = (pa if not part.startswith('a') else pa_an)[part]
@@ -565,19 +573,18 @@ def fig_bloodflow(labels):
     s.rect(90, 254, 180, 50, width=2, fill=LIGHT, rx=10)
     s.text(180, 284, 'other parts of the body')
     s.rect(110, 132, 140, 60, width=2, fill='#e8b4b4', rx=12)
-    s.line(180, 132, 180, 192, width=2)
-    s.text(180, 212, 'heart', size=13)
+    s.text(180, 167, 'heart')
     # right side of the heart: from the body, to the lungs
-    s.arrow(130, 254, 130, 194, mid=True)
-    s.arrow(130, 132, 130, 68, mid=True)
+    s.arrow(130, 254, 130, 194, mid=True, size=12)
+    s.arrow(130, 132, 130, 68, mid=True, size=12)
     # left side: from the lungs, to the body
-    s.arrow(230, 66, 230, 130, mid=True)
-    s.arrow(230, 192, 230, 252, mid=True)
+    s.arrow(230, 66, 230, 130, mid=True, size=12)
+    s.arrow(230, 192, 230, 252, mid=True, size=12)
     anchors = {
-        'bodyin': ((130, 222), (60, 222)),
-        'lungout': ((130, 100), (60, 100)),
-        'lungin': ((230, 100), (300, 100)),
-        'bodyout': ((230, 222), (300, 222)),
+        'bodyin': ((130, 240), (60, 240)),
+        'lungout': ((130, 84), (60, 84)),
+        'lungin': ((230, 84), (300, 84)),
+        'bodyout': ((230, 240), (300, 240)),
     }
     for part, letter in labels.items():
         (px, py), (lx, ly) = anchors[part]
@@ -1319,6 +1326,8 @@ E_CHEMICAL = ['chemical potential energy', 'chemical potential', 'chemical energ
 E_GPE = ['gravitational potential energy', 'gravitational potential', 'potential energy', 'potential',
          'gravitational energy']
 NUMBER_ONLY = 'Write the number only.'
+RENEWABLE = ['R', 'renewable']
+NONRENEWABLE = ['N', 'non-renewable', 'nonrenewable', 'non renewable']
 
 
 # ---------------------------------------------------------------------------
@@ -1332,7 +1341,7 @@ def paper_111():
             Fig(fig_plant({'flower': 'A', 'leaf': 'B', 'stem': 'C', 'root': 'D'}),
                 'A flowering plant growing in soil, with four parts labelled A, B, C and D'),
         ], [
-            ('Part A', ['flower', 'flowers', 'petals', 'bloom']),
+            ('Part A', ['flower', 'flowers', 'petals', 'petal', 'bloom']),
             ('Part B', ['leaf', 'leaves']),
             ('Part C', ['stem', 'stalk', 'stems']),
             ('Part D', ['roots', 'root', 'root system']),
@@ -1490,9 +1499,9 @@ def paper_112():
         parts('Use the table to answer the questions. Write the number only.', [
             p('Sam counted how many times he breathed in one minute.'),
             table(['Activity', 'Number of breaths in one minute'], [
-                ['sitting still', '16'], ['after walking for 5 minutes', '24'], ['after running for 5 minutes', '40']]),
+                ['sitting still', '16'], ['after walking for 5 minutes', '22'], ['after running for 5 minutes', '40']]),
         ], [
-            ('How many breaths did Sam take in one minute after walking?', 24),
+            ('How many breaths did Sam take in one minute after walking?', 22),
             ('How many more breaths in one minute did he take after running than when sitting still?', 24, 2),
         ]),
         choice([p('Why did Sam breathe faster after running?')],
@@ -1685,8 +1694,7 @@ def paper_113():
             p('Name any <b>two</b> materials that are electrical insulators.'),
         ], ['plastic', 'rubber', 'wood', 'glass', 'paper', 'cardboard', 'cloth', 'fabric', 'cotton', 'wool',
             'ceramic', 'porcelain', 'cork', 'leather', 'polystyrene', 'styrofoam', 'silk', 'nylon', 'clay',
-            'stone', 'air', 'pottery', 'china', 'rock', 'foam', 'sponge', 'felt', 'string', 'marble',
-            'pure water', 'distilled water'], 2, marks=1),
+            'stone', 'air', 'pottery', 'rock', 'pure water', 'distilled water'], 2),
     ]
 
 
@@ -1742,7 +1750,8 @@ def paper_114():
         ], [
             ('What was her heart rate, in beats per minute, at 4 minutes?', 125),
             ('How many beats per minute higher was her heart rate at 4 minutes than at the start?', 55, 2),
-            ('At what time, in minutes, was her heart rate 95 beats per minute?', 6),
+            ('She stopped skipping at 4 minutes. How many minutes after she stopped skipping had her heart rate '
+             'fallen to 80 beats per minute?', 4),
         ]),
         choice([p('Why did Jia Hui&rsquo;s heart beat faster while she was skipping?')],
                ['Her heart had to pump blood faster to carry more oxygen and digested food to her muscles.',
@@ -1833,8 +1842,8 @@ def paper_115():
             Fig(fig_cylinders([('Monday', 86), ('Friday', 58)]),
                 'Two measuring cylinders with a leafy shoot in water. The scales go from 0 to 100 ml.'),
         ], [
-            ('What was the reading on Monday, in ml?', 86),
-            ('What was the reading on Friday, in ml?', 58),
+            ('What was the level of the water (just under the oil) on Monday, in ml?', 86),
+            ('What was the level of the water (just under the oil) on Friday, in ml?', 58),
             ('How much water, in ml, did the shoot take up from Monday to Friday?', 28, 2),
         ]),
         choice([p('After an operation, a man had a large part of his small intestine removed. Which of these is '
@@ -2101,8 +2110,8 @@ def paper_117():
                ['a wooden block', 'a sheet of clear glass', 'a sheet of tracing paper', 'a sheet of frosted glass'], 1),
         number([
             p('The thermometer shows the temperature of some water that was being heated.'),
-            Fig(fig_thermometers([(None, 64)], 0, 100, minor=2, major=10, h=380),
-                'A thermometer with a scale from 0 to 100 degrees Celsius, marked every 2 degrees'),
+            Fig(fig_thermometers([(None, 64)], 30, 90, minor=2, major=10, h=380),
+                'A thermometer with a scale from 30 to 90 degrees Celsius, marked every 2 degrees'),
             p('What temperature does it show? Give your answer in &deg;C.'),
         ], 64, instruction=NUMBER_ONLY),
         choice([p('Some ice cubes were put into a glass of water. After a while, the ice cubes melted. Which '
@@ -2216,8 +2225,8 @@ def paper_118():
         number([
             p('Thermometer P shows the temperature of some water before it was heated. Thermometer Q shows the '
               'temperature of the water after it was heated for 5 minutes.'),
-            Fig(fig_thermometers([('P', 26), ('Q', 72)], 0, 100, minor=2, major=10, h=380),
-                'Two thermometers, P and Q, each with a scale from 0 to 100 degrees Celsius, marked every 2 degrees'),
+            Fig(fig_thermometers([('P', 26), ('Q', 72)], 20, 80, minor=2, major=10, h=380),
+                'Two thermometers, P and Q, each with a scale from 20 to 80 degrees Celsius, marked every 2 degrees'),
             p('By how many degrees Celsius did the temperature of the water rise?'),
         ], 46, marks=2, instruction=NUMBER_ONLY),
         parts('Use the graph to answer the questions. Write the number only.', [
@@ -2421,11 +2430,11 @@ def paper_119():
                   'increased in the box?')],
                ['carbon dioxide', 'nitrogen', 'oxygen', 'hydrogen'], 3),
         parts('Write R if the source of energy is renewable or N if it is non-renewable.', [], [
-            ('coal', 'N'),
-            ('wind', 'R'),
-            ('natural gas', 'N'),
-            ('sunlight', 'R'),
-            ('petrol', 'N'),
+            ('coal', NONRENEWABLE),
+            ('wind', RENEWABLE),
+            ('natural gas', NONRENEWABLE),
+            ('sunlight', RENEWABLE),
+            ('petrol', NONRENEWABLE),
         ]),
         choice([p('Which is an advantage of using solar energy instead of burning coal to make electricity?')],
                ['Solar energy will not run out and does not pollute the air when it is used.',
