@@ -18,6 +18,7 @@ struct SelectionState {
     QString txtTabPos = QStringLiteral("1");    // chosen tab, "1".."4"
     QString txtToolBarPos = QStringLiteral("0");
     QString txtReportPos = QStringLiteral("1");
+    QString PopUpResponse;                      // last answer of the message dialog, "True" or "False"
 };
 
 } // namespace kw
