@@ -4,6 +4,7 @@
 #include "compiler/coursecompiler.h"
 #include "compiler/mhtml.h"
 #include "data/catalogue.h"
+#include "data/papercontent.h"
 #include "data/resources.h"
 #include "data/runtimeerror.h"
 #include "data/taggedrecords.h"
@@ -215,7 +216,7 @@ struct Checker {
                     const QString at = QStringLiteral("%1 slot %2 (question %3)")
                                            .arg(where)
                                            .arg(v)
-                                           .arg(ids.at(slotQuestion(counts[0], v) - 1));
+                                           .arg(ids.at(QuestionOfSlot(counts[0], v) - 1));
                     bool whole = false;
                     const int mark = marks.at(v - 1).toInt(&whole);
                     if (!whole || mark < 1)
@@ -245,17 +246,6 @@ struct Checker {
         for (int f = 2; f <= 5; ++f)
             checkTemplate(ProgressTemplateResource(s, f), PaperTemplate(slotsPerPaper));
         checkTemplate(ProgressTemplateResource(s, 6), kTrendTemplate);
-    }
-
-    static int slotQuestion(const QList<int> &counts, int slot)
-    {
-        int reached = 0;
-        for (int q = 0; q < counts.size(); ++q) {
-            reached += counts.at(q);
-            if (reached >= slot)
-                return q + 1;
-        }
-        return int(counts.size());
     }
 
     void checkTemplate(int id, const QByteArray &expected)

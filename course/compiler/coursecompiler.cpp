@@ -1,6 +1,7 @@
 #include "compiler/coursecompiler.h"
 
 #include "compiler/mhtml.h"
+#include "data/catalogue.h"
 #include "data/resources.h"
 #include "data/taggedrecords.h"
 
@@ -15,7 +16,6 @@ namespace kw {
 namespace {
 
 const QByteArray kDots = "...";
-const char *const kSubjectNameKeys[] = {"LAH", "LBH", "LCH"};
 
 // A shipped table: "..." first, records, and "..." last without a line end.
 QByteArray shippedTable(const QStringList &records)
@@ -141,7 +141,7 @@ CompiledCourse CompileCourse(const CourseSource &course, QStringList *problems)
     requireStorable(course.title, QStringLiteral("catalogue title"), problems);
     requireStorable(course.code, QStringLiteral("catalogue code"), problems);
     for (int s = 1; s <= 3; ++s)
-        catalogue.append(record(QLatin1String(kSubjectNameKeys[s - 1]), {course.subjects[std::size_t(s - 1)].name}));
+        catalogue.append(record(QLatin1String(kSubjectNameKeys[std::size_t(s - 1)]), {course.subjects[std::size_t(s - 1)].name}));
     catalogue.append(QString(31, QLatin1Char('-')));
 
     for (int s = 1; s <= 3; ++s) {

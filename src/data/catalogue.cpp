@@ -9,12 +9,6 @@
 
 namespace kw {
 
-namespace {
-
-const char *const kSubjectNameKeys[] = {"LAH", "LBH", "LCH"};
-
-} // namespace
-
 bool Catalogue::hasSubject(int s) const
 {
     return s >= 1 && s <= 3 && !subjects[std::size_t(s - 1)].name.isEmpty();
@@ -45,7 +39,7 @@ Catalogue ReadCatalogue(const QString &path)
     catalogue.code = GetRecordValue(path, QStringLiteral("COD"));
     for (int s = 1; s <= 3; ++s) {
         CatalogueSubject &subject = catalogue.subjects[std::size_t(s - 1)];
-        subject.name = GetRecordValue(path, QLatin1String(kSubjectNameKeys[s - 1]));
+        subject.name = GetRecordValue(path, QLatin1String(kSubjectNameKeys[std::size_t(s - 1)]));
         subject.topicNames = QStringList(kTopicNameCapacity);
         if (subject.name.isEmpty())
             continue;

@@ -9,6 +9,9 @@
 
 namespace kw {
 
+// The catalogue records naming subjects 1, 2 and 3.
+inline constexpr std::array<const char *, 3> kSubjectNameKeys{"LAH", "LBH", "LCH"};
+
 struct CatalogueSubject {
     QString name;            // empty: the subject does not exist
     int topicCount = 0;      // TTn, at most 10

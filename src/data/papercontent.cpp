@@ -36,7 +36,7 @@ int PaperContent::firstSlotOf(int question) const
     return first;
 }
 
-int PaperContent::questionOfSlot(int slot) const
+int QuestionOfSlot(const QList<int> &slotCounts, int slot)
 {
     int reached = 0;
     for (int n = 1; n <= slotCounts.size(); ++n) {
@@ -45,6 +45,11 @@ int PaperContent::questionOfSlot(int slot) const
             return n;
     }
     return 0;
+}
+
+int PaperContent::questionOfSlot(int slot) const
+{
+    return QuestionOfSlot(slotCounts, slot);
 }
 
 PaperContent LoadPaperContent(const QString &appFolder, int subject, int paper)

@@ -24,6 +24,10 @@ struct PaperContent {
     int questionOfSlot(int slot) const;
 };
 
+// 1-based question that holds slot (1-based), given each question's slot
+// count; 0 when the slots run out first.
+int QuestionOfSlot(const QList<int> &slotCounts, int slot);
+
 // Reads paper number `paper` of `subject` from the four content tables, each
 // extracted to appFolder/temptext.txt and deleted after reading. Throws
 // RuntimeError when a table is missing or damaged, or when the tables disagree.

@@ -44,6 +44,18 @@ bool isState(const QString &text)
     return text == QLatin1String("0") || text == QLatin1String("1");
 }
 
+// Writes the subject's templates, all of them or only where a file is missing.
+void writeTemplates(const QString &folder, int subject, const QString &code, bool onlyMissing, QStringList *failed)
+{
+    for (ProgressFile file : kProgressFiles) {
+        const QString path = ProgressFilePath(folder, file, subject, code);
+        if (onlyMissing && QFileInfo::exists(path))
+            continue;
+        if (ExtractResourceToFile(ProgressTemplateResource(subject, int(file)), QStringLiteral("Custom"), path) != 0)
+            failed->append(path);
+    }
+}
+
 } // namespace
 
 QString ProgressFileStem(ProgressFile file)
@@ -67,13 +79,7 @@ QString ProgressFilePath(const QString &folder, ProgressFile file, int subject, 
 QStringList CreateMissingProgressFiles(const QString &folder, int subject, const QString &code)
 {
     QStringList failed;
-    for (ProgressFile file : kProgressFiles) {
-        const QString path = ProgressFilePath(folder, file, subject, code);
-        if (QFileInfo::exists(path))
-            continue;
-        if (ExtractResourceToFile(ProgressTemplateResource(subject, int(file)), QStringLiteral("Custom"), path) != 0)
-            failed.append(path);
-    }
+    writeTemplates(folder, subject, code, true, &failed);
     return failed;
 }
 
@@ -81,13 +87,8 @@ QStringList CreateProgressFiles(const QString &folder, const Catalogue &catalogu
 {
     QStringList failed;
     for (int subject = 1; subject <= 3; ++subject) {
-        if (!catalogue.hasSubject(subject))
-            continue;
-        for (ProgressFile file : kProgressFiles) {
-            const QString path = ProgressFilePath(folder, file, subject, catalogue.code);
-            if (ExtractResourceToFile(ProgressTemplateResource(subject, int(file)), QStringLiteral("Custom"), path) != 0)
-                failed.append(path);
-        }
+        if (catalogue.hasSubject(subject))
+            writeTemplates(folder, subject, catalogue.code, false, &failed);
     }
     return failed;
 }
