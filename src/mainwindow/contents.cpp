@@ -144,14 +144,8 @@ void Contents::load(const ContentsSetup &setup)
         updateToolBar();
         return;
     }
-    state().LChose = QString::number(first);
-    state().txtTabPos = QString::number(first);
+    // The tab click sets the selection, reads the subject once and chooses topic 1.
     chooseTab(first);
-    state().txtToolBarPos = QStringLiteral("1");
-    state().txtReportPos = QStringLiteral("1");
-    state().TopicCount = QStringLiteral("1");
-    LoadSubject();
-    updateToolBar();
 }
 
 void Contents::handleDamagedSubject(int subject, const QString &problem)
@@ -176,6 +170,8 @@ void Contents::handleDamagedSubject(int subject, const QString &problem)
         m_damaged.insert(subject, problem);
         return;
     }
+    // Every file is copied aside before any is removed, so a copy that fails
+    // leaves the subject exactly as it was.
     for (ProgressFile file : kProgressFiles) {
         const QString path = ProgressFilePath(m_setup.folder, file, subject, m_catalogue.code);
         const QString copy = path + QStringLiteral(".damaged");
@@ -184,8 +180,9 @@ void Contents::handleDamagedSubject(int subject, const QString &problem)
             m_damaged.insert(subject, problem);
             return;
         }
-        QFile::remove(path);
     }
+    for (ProgressFile file : kProgressFiles)
+        QFile::remove(ProgressFilePath(m_setup.folder, file, subject, m_catalogue.code));
     CreateMissingProgressFiles(m_setup.folder, subject, m_catalogue.code);
     const QString still = ProgressFilesProblem(m_setup.folder, subject, m_catalogue.code,
                                                m_catalogue.subject(subject).paperCount);
