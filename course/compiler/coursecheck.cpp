@@ -117,9 +117,8 @@ struct Checker {
         }
     }
 
-    void checkPage(const QString &id, int questionNumber)
+    void checkPage(const QString &id)
     {
-        Q_UNUSED(questionNumber);
         const std::optional<QByteArray> bytes = lookup(id.toInt());
         if (!bytes) {
             problem(QStringLiteral("question %1: page is missing").arg(id));
@@ -204,7 +203,7 @@ struct Checker {
                     if (idsSeen.contains(ids.at(q)))
                         problem(QStringLiteral("%1: question id %2 is used twice").arg(where, ids.at(q)));
                     idsSeen.insert(ids.at(q));
-                    checkPage(ids.at(q), q + 1);
+                    checkPage(ids.at(q));
                 }
                 if (keys.size() > kPaperFieldCapacity)
                     problem(QStringLiteral("%1: %2 slots (at most 80)").arg(where).arg(keys.size()));
