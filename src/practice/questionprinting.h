@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace kw {
+
+class QuestionViewer;
+
+// What printing may ask of the pupil.
+struct PrintHooks {
+    // Asked when no printer is installed: the PDF file to write, given a
+    // suggested path; "" means the pupil chose not to print.
+    std::function<QString(const QString &suggested)> choosePdfFile;
+    // Tells the pupil something about the printing (where a PDF went, or why
+    // nothing was printed).
+    std::function<void(const QString &message)> tell;
+};
+
+// Prints the page the viewer shows, after the printer dialog. With no printer
+// installed, writes the page to a PDF file the pupil chooses instead.
+void PrintQuestion(QuestionViewer *viewer, QWidget *dialogParent, const PrintHooks &hooks);
+
+} // namespace kw
