@@ -5,8 +5,10 @@
 #include "chrome/pictures.h"
 #include "data/runtimeerror.h"
 #include "mainwindow/homepage.h"
+#include "practice/practicewindow.h"
 #include "startup/startup.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -51,7 +53,13 @@ Contents::Contents(const ContentsSetup &setup, QWidget *parent) : QWidget(parent
 
 Contents::~Contents()
 {
+    delete m_practice;
     delete m_pictures;
+}
+
+PracticeWindow *Contents::practiceWindow() const
+{
+    return m_practice.data();
 }
 
 bool Contents::subjectUsable(int subject) const
@@ -385,7 +393,49 @@ void Contents::OpenPaper(int offset, int attempt)
 {
     state().PaperNum = QString::number(state().TopicCount.toInt() + 100 + offset);
     state().TakeNum = QString::number(attempt);
+    unloadPractice();
     emit paperOpened(state().LChose.toInt(), state().PaperNum.toInt(), attempt);
+    if (attempt != 1) {
+        m_setup.ask(QStringLiteral("Kestrelworks"), QStringLiteral("Trying a paper again is not ready yet in this version."),
+                    {QStringLiteral("OK")});
+        return;
+    }
+    PracticeSetup setup;
+    setup.folder = m_setup.folder;
+    setup.state = m_setup.state;
+    setup.clock = m_setup.clock;
+    setup.pictures = m_pictures;
+    setup.attempt = Attempt::first();
+    setup.refresh = [this]() { RefreshContents(); };
+    auto *window = new PracticeWindow(setup);
+    if (!window->Form_Load()) {
+        delete window;
+        return;
+    }
+    m_practice = window;
+    window->show();
+    window->activateWindow();
+}
+
+void Contents::unloadPractice()
+{
+    if (!m_practice)
+        return;
+    m_practice->Unload();
+    delete m_practice;
+}
+
+void Contents::closeEvent(QCloseEvent *event)
+{
+    // An open paper is closed first, with its own question.
+    if (m_practice) {
+        m_practice->Close();
+        if (m_practice && m_practice->isVisible()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
 }
 
 void Contents::RefreshContents()

@@ -5,6 +5,7 @@
 #include "mainwindow/selectionstate.h"
 
 #include <QMap>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -19,6 +20,7 @@ class Clock;
 class HomePage;
 class Pictures;
 class PictureButton;
+class PracticeWindow;
 
 // What the main window needs from its surroundings.
 struct ContentsSetup {
@@ -40,11 +42,14 @@ public:
     const Catalogue &catalogue() const { return m_catalogue; }
     const SubjectProgress &progress() const { return m_progress; }
     HomePage *homePage() const { return m_home; }
+    // The practice window open now, if any.
+    PracticeWindow *practiceWindow() const;
     bool subjectUsable(int subject) const;
 
     // Re-reads the chosen subject and shows the same topic again.
     void RefreshContents();
-    // Opens paper offset (0..4) of the chosen topic for attempt 1 or 2.
+    // Opens paper offset (0..4) of the chosen topic for attempt 1 or 2, in a
+    // practice window of its own; any practice window open before is unloaded.
     void OpenPaper(int offset, int attempt);
     // Re-reads the chosen subject's summary and fills the topic list.
     void LoadSubject();
@@ -57,7 +62,11 @@ signals:
     void paperOpened(int subject, int paper, int attempt);
     void closeRequested();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
+    void unloadPractice();
     void load(const ContentsSetup &setup);
     void buildTabStrip();
     void buildToolBar();
@@ -80,6 +89,7 @@ private:
     HomePage *m_home = nullptr;
     QLabel *m_blank = nullptr; // shown when no subject can be, and for the program pages still to come
     QTimer *m_timer = nullptr;  // Timer1
+    QPointer<PracticeWindow> m_practice; // Test1
 };
 
 } // namespace kw

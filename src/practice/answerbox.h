@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QValidator>
+
+namespace kw {
+
+// Refuses text that could not be stored as one field of a record: '>' and
+// '#' are the record separators, and a line break or tab would end or shift
+// the record. Everything else is left exactly as typed.
+class AnswerValidator : public QValidator {
+    Q_OBJECT
+
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override;
+};
+
+// One answer box of the answer sheet.
+class AnswerBox : public QLineEdit {
+    Q_OBJECT
+
+public:
+    explicit AnswerBox(const QString &objectName, QWidget *parent = nullptr);
+
+    // Grey background and no typing once the paper is marked.
+    void setLocked(bool locked);
+};
+
+} // namespace kw

@@ -1,0 +1,149 @@
+#include "practice/answersheet.h"
+
+#include "chrome/pictures.h"
+#include "practice/answerbox.h"
+#include "practice/papersession.h"
+#include "practice/slotpanel.h"
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+
+namespace kw {
+
+namespace {
+
+constexpr int kTitleHeight = 28;
+constexpr int kFirstPanelTopTwips = 50;
+constexpr int kPanelGapTwips = 105;
+constexpr int kCrowdedGapTwips = -10; // sixteen slots or more overlap slightly so that all fit
+constexpr int kCrowded = 16;
+
+} // namespace
+
+AnswerSheet::AnswerSheet(const Pictures &pictures, QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("AnsBox"));
+    resize(Px(kWidthTwips), Px(kHeightTwips));
+
+    m_titleBand = new QWidget(this);
+    m_titleBand->setObjectName(QStringLiteral("QnTitleBG"));
+    m_title = new QLabel(QStringLiteral("Question 1"), m_titleBand);
+    m_title->setObjectName(QStringLiteral("QnTitle"));
+    m_title->setStyleSheet(QStringLiteral("font-weight: bold;"));
+
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("SlotArea"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setWidgetResizable(false);
+    m_slots = new QWidget;
+    m_slots->setObjectName(QStringLiteral("Slots"));
+    for (int k = 1; k <= kPanels; ++k) {
+        auto *panel = new SlotPanel(k, m_slots);
+        panel->hide();
+        m_panels[std::size_t(k - 1)] = panel;
+    }
+    m_scroll->setWidget(m_slots);
+    m_scroll->viewport()->setAutoFillBackground(false);
+    m_slots->setAutoFillBackground(false);
+
+    m_instruction = new QLabel(this);
+    m_instruction->setObjectName(QStringLiteral("PicInstruction"));
+    m_instruction->setPixmap(pictures.get(QStringLiteral("instruction.gif")));
+    m_instruction->resize(m_instruction->pixmap().deviceIndependentSize().toSize());
+    m_instruction->setAccessibleName(QStringLiteral("How to type fractions and mixed numbers"));
+    m_instruction->hide();
+    placeParts();
+}
+
+AnswerBox *AnswerSheet::answerBox(int k) const
+{
+    return panel(k)->answerBox();
+}
+
+void AnswerSheet::fill(const PaperSession &session, int question)
+{
+    const PaperContent &content = session.content();
+    const int d = content.firstSlotOf(question) - 1;
+    const int count = std::min<int>(content.slotCounts.value(question - 1), kPanels);
+    m_title->setText(QStringLiteral("Question %1").arg(question));
+
+    bool instruction = false;
+    for (int k = 1; k <= count && !instruction; ++k) {
+        const QString &type = content.types.at(d + k - 1);
+        instruction = type == QLatin1String("X") || type == QLatin1String("F");
+    }
+    m_instruction->setVisible(instruction);
+
+    for (int k = 1; k <= count; ++k) {
+        const int slot = d + k - 1;
+        SlotPanel *p = panel(k);
+        p->keyBox()->setText(content.keys.at(slot));
+        p->resultLabel()->setText(session.results.value(slot));
+        AnswerBox *box = p->answerBox();
+        box->setMaxLength(content.types.at(slot) == QLatin1String("Q") ? 1 : 32767);
+        box->setText(session.answers.value(slot));
+        box->setAccessibleName(count >= 2 ? QStringLiteral("Answer %1").arg(p->partLabel()->text())
+                                          : QStringLiteral("Answer"));
+    }
+    if (count >= 1)
+        panel(1)->setLongAnswer(content.types.at(d) == QLatin1String("L"));
+
+    // Stacked in twips, so rounding never adds up down a long question.
+    const int gap = count < kCrowded ? kPanelGapTwips : kCrowdedGapTwips;
+    int top = kFirstPanelTopTwips;
+    int bottom = 0;
+    for (int k = 1; k <= kPanels; ++k) {
+        SlotPanel *p = panel(k);
+        const int height = k == 1 && p->height() > Px(SlotPanel::kHeightTwips) ? SlotPanel::kLongHeightTwips
+                                                                                : SlotPanel::kHeightTwips;
+        p->move(0, Px(top));
+        p->setVisible(k <= count);
+        if (k <= count)
+            bottom = Px(top + height);
+        top += height + gap;
+    }
+    panel(1)->partLabel()->setVisible(count >= 2);
+    m_slots->resize(Px(SlotPanel::kWidthTwips), bottom + Px(kFirstPanelTopTwips));
+    m_scroll->verticalScrollBar()->setValue(0);
+    placeParts();
+}
+
+void AnswerSheet::collect(PaperSession &session, int question) const
+{
+    const PaperContent &content = session.content();
+    const int d = content.firstSlotOf(question) - 1;
+    const int count = std::min<int>(content.slotCounts.value(question - 1), kPanels);
+    for (int k = 1; k <= count && d + k - 1 < session.answers.size(); ++k)
+        session.answers[d + k - 1] = answerBox(k)->text();
+}
+
+void AnswerSheet::setMarked(bool marked)
+{
+    for (SlotPanel *p : m_panels) {
+        p->answerBox()->setLocked(marked);
+        p->resultLabel()->setVisible(marked);
+    }
+}
+
+void AnswerSheet::focusFirstAnswer()
+{
+    answerBox(1)->setFocus(Qt::OtherFocusReason);
+}
+
+void AnswerSheet::resizeEvent(QResizeEvent *)
+{
+    placeParts();
+}
+
+void AnswerSheet::placeParts()
+{
+    m_titleBand->setGeometry(0, 0, width(), kTitleHeight);
+    m_title->setGeometry(Px(30), 0, width() - Px(60), kTitleHeight);
+    m_instruction->move((width() - m_instruction->width()) / 2, height() - m_instruction->height());
+    const int bottom = m_instruction->isVisibleTo(this) ? m_instruction->y() : height();
+    m_scroll->setGeometry(0, kTitleHeight, width(), std::max(0, bottom - kTitleHeight));
+}
+
+} // namespace kw

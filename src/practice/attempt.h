@@ -1,0 +1,28 @@
+#pragma once
+
+#include "data/progressfiles.h"
+
+#include <QString>
+
+namespace kw {
+
+// Everything that differs between working a paper the first time and trying
+// it again: which files hold this attempt's answers and results, which summary
+// fields hold its score and state, and what else the attempt keeps.
+struct Attempt {
+    int number = 1;                    // 1: first attempt, 2: try again
+    QString windowName;                // "Test1", "Test2"
+    ProgressFile answersFile;
+    ProgressFile resultsFile;
+    int scoreRecord = 0;               // index into SubjectProgress::records (FSE or SSE)
+    int stateRecord = 4;               // FST or SST
+    bool timed = true;                 // has a clock, a time taken and a completion date
+    bool recordsTrend = true;          // appends its percentage to the trend line
+
+    static Attempt first()
+    {
+        return {1, QStringLiteral("Test1"), ProgressFile::First, ProgressFile::FirstResults, 0, 4, true, true};
+    }
+};
+
+} // namespace kw

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "checking/marking.h"
+#include "data/papercontent.h"
+#include "data/progressfiles.h"
+#include "practice/attempt.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QStringList>
+
+namespace kw {
+
+// Which paper is being worked, and where its files are.
+struct PaperAddress {
+    QString folder;       // the program's data folder
+    int subject = 1;      // 1..3
+    QString code;         // product code
+    int paperCount = 0;   // papers of the subject: the length of every per-paper list
+    int paperNumber = 101;
+
+    int index() const { return paperNumber - 100; }
+};
+
+// One paper being worked in one attempt: its content, the pupil's answers and
+// results for it, and the subject's summary. Holds no widgets; the practice
+// window shows it.
+class PaperSession {
+public:
+    // Reads the paper's content tables and this attempt's stored progress.
+    // Throws RuntimeError when any of them cannot be read.
+    PaperSession(const PaperAddress &address, const Attempt &attempt);
+
+    const PaperAddress &address() const { return m_address; }
+    const Attempt &attempt() const { return m_attempt; }
+    const PaperContent &content() const { return m_content; }
+
+    QStringList answers;  // one per slot
+    QStringList results;  // one per slot: "Y", "N" or ""
+    const SubjectProgress &summary() const { return m_summary; }
+
+    // The attempt's state: "1" once marked, "0" before.
+    QString status() const;
+    bool marked() const { return status() == QLatin1String("1"); }
+    QString storedPercent() const;
+    QString storedTime() const;
+    QString storedDate() const;
+
+    // Writes the answers into the paper's record of the attempt's answers file.
+    void saveAnswers();
+
+    // The first slot whose answer is empty (not trimmed), or 0.
+    int firstEmptySlot() const;
+    // Slots whose answer is not empty.
+    int answeredCount() const;
+    // Questions with a slot whose answer is blank once trimmed, ascending.
+    QList<int> remainingQuestions() const;
+
+    // Judges every slot and stores the results, the percentage, time and date
+    // in the progress files. Throws RuntimeError when a file cannot be
+    // written; the session is then left unmarked.
+    PaperMarking mark(qint64 secondsTaken, const QString &date, const QLocale &locale = QLocale::system());
+
+private:
+    PaperAddress m_address;
+    Attempt m_attempt;
+    PaperContent m_content;
+    SubjectProgress m_summary;
+    QStringList m_answerLines;  // every paper record of the answers file, as read
+    QStringList m_resultLines;  // every paper record of the results file, as read
+};
+
+} // namespace kw

@@ -1,0 +1,81 @@
+#include "practice/slotpanel.h"
+
+#include "practice/answerbox.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace kw {
+
+namespace {
+
+QRect twips(int left, int top, int width, int height)
+{
+    return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+} // namespace
+
+SlotPanel::SlotPanel(int number, QWidget *parent) : QWidget(parent), m_number(number)
+{
+    setObjectName(QStringLiteral("Frame%1").arg(number));
+
+    m_part = new QLabel(QStringLiteral("(%1)").arg(QChar(u'a' + number - 1)), this);
+    m_part->setObjectName(QStringLiteral("QL%1").arg(number));
+    m_part->setGeometry(twips(30, 40, 285, 225));
+
+    m_answer = new AnswerBox(QStringLiteral("FA%1").arg(number), this);
+    m_part->setBuddy(m_answer);
+
+    m_result = new QLabel(this);
+    m_result->setObjectName(QStringLiteral("FR%1").arg(number));
+    m_result->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
+    m_result->setAlignment(Qt::AlignCenter);
+    m_result->hide();
+
+    m_key = new QLineEdit(this);
+    m_key->setObjectName(QStringLiteral("M%1").arg(number));
+    m_key->setReadOnly(true);
+    m_key->setStyleSheet(QStringLiteral("color: blue; background: white;"));
+    m_key->setFocusPolicy(Qt::NoFocus);
+    m_key->hide();
+
+    setLongAnswer(false);
+}
+
+void SlotPanel::setLongAnswer(bool longAnswer)
+{
+    if (longAnswer) {
+        resize(Px(kWidthTwips), Px(kLongHeightTwips));
+        m_answer->setGeometry(twips(360, 40, kWidthTwips - 1000, 1000));
+        m_answer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_result->setGeometry(twips(360 + kWidthTwips - 1000 + 100, 0, 300, 300));
+        m_key->setGeometry(twips(360, 40 + 1000 + 100, kWidthTwips - 500, 1000));
+    } else {
+        resize(Px(kWidthTwips), Px(kHeightTwips));
+        m_answer->setGeometry(twips(360, 40, 1575, 255));
+        m_answer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_result->setGeometry(twips(2040, 0, 300, 300));
+        m_key->setGeometry(twips(2400, 60, 1455, 255));
+    }
+    update();
+}
+
+void SlotPanel::paintEvent(QPaintEvent *)
+{
+    // A light blue line around the answer box, 2 pixels out at the top and
+    // left and 1 at the bottom and right.
+    const QRect box = m_answer->geometry();
+    const int left = box.left() - Px(30);
+    const int top = box.top() - Px(30);
+    const int right = box.right() + 1 + Px(15);
+    const int bottom = box.bottom() + 1 + Px(15);
+    QPainter painter(this);
+    painter.setPen(QColor(178, 217, 246));
+    painter.drawLine(left, top, right, top);
+    painter.drawLine(left, top, left, bottom);
+    painter.drawLine(left, bottom, right + 1, bottom);
+    painter.drawLine(right, top, right, bottom + 1);
+}
+
+} // namespace kw

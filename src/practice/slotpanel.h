@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+
+namespace kw {
+
+class AnswerBox;
+
+// Sheet distances are designed in twips; 15 twips make a pixel at 100 % scaling.
+constexpr int Px(int twips)
+{
+    return (twips >= 0 ? twips + 7 : twips - 7) / 15;
+}
+
+// One answer slot of the sheet (FrameK): its part label, answer box, result
+// mark and the hidden key box.
+class SlotPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kWidthTwips = 3975;
+    static constexpr int kHeightTwips = 375;
+    static constexpr int kLongHeightTwips = 2100;
+
+    SlotPanel(int number, QWidget *parent = nullptr);
+
+    int number() const { return m_number; }
+    QLabel *partLabel() const { return m_part; }      // QLk
+    AnswerBox *answerBox() const { return m_answer; } // FAk
+    QLabel *resultLabel() const { return m_result; }  // FRk
+    QLineEdit *keyBox() const { return m_key; }       // Mk, never shown
+
+    // The long-answer layout (a tall box across the panel) or the one-line one.
+    void setLongAnswer(bool longAnswer);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_number;
+    QLabel *m_part = nullptr;
+    AnswerBox *m_answer = nullptr;
+    QLabel *m_result = nullptr;
+    QLineEdit *m_key = nullptr;
+};
+
+} // namespace kw

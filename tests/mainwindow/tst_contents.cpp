@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "testclock.h"
 #include "testfiles.h"
 
 using namespace kw;
@@ -25,10 +26,6 @@ namespace {
 // (2 topics, 10 papers); subject 2 has no name.
 const QString kCode = QStringLiteral("FIX1");
 
-class FixedClock final : public Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2026, 12, 8), QTime(10, 0)); }
-};
 
 QByteArray summary(const QStringList &first, const QStringList &second, int papers)
 {
@@ -44,7 +41,7 @@ QByteArray summary(const QStringList &first, const QStringList &second, int pape
 
 struct Window {
     SelectionState state;
-    FixedClock clock;
+    kwtest::TestClock clock;
     QStringList asked;
     QList<int> answers; // given in turn to the questions asked
     std::unique_ptr<Contents> contents;

@@ -1,0 +1,484 @@
+// The practice window on the real course, driven as a pupil would: controls
+// found by name, answers typed, buttons clicked, dialogs answered; then what
+// is on screen and in the progress files is checked.
+
+#include "chrome/picturebutton.h"
+#include "chrome/pictures.h"
+#include "data/percent.h"
+#include "data/progressfiles.h"
+#include "data/taggedrecords.h"
+#include "mainwindow/contents.h"
+#include "mainwindow/homepage.h"
+#include "practice/answerbox.h"
+#include "practice/answersheet.h"
+#include "practice/papersession.h"
+#include "practice/practicewindow.h"
+#include "practice/questionviewer.h"
+#include "practice/slotpanel.h"
+#include "startup/startup.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "dialoganswerer.h"
+#include "testclock.h"
+#include "testfiles.h"
+
+using namespace kw;
+
+namespace {
+
+const QString kMarking = QStringLiteral("Marking|Do you want to mark your practice now?");
+const QString kMarkingBlank =
+    QStringLiteral("Marking|You have not answered all the questions.  Do you still want to mark your practice?");
+const QString kClose = QStringLiteral("Close Practice|Confirm?");
+
+template <typename T>
+T *find(const QWidget *window, const QString &name)
+{
+    T *child = window->findChild<T *>(name);
+    if (!child)
+        qFatal("no control %s", qPrintable(name));
+    return child;
+}
+
+AnswerBox *box(const QWidget *window, int k)
+{
+    return find<AnswerBox>(window, QStringLiteral("FA%1").arg(k));
+}
+
+void click(const QWidget *window, const QString &name)
+{
+    QTest::mouseClick(find<QWidget>(window, name), Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+bool waitForPage(PracticeWindow *window)
+{
+    QSignalSpy loaded(window->viewer(), &QuestionViewer::pageLoaded);
+    return loaded.wait(10000) && loaded.constFirst().constFirst().toBool();
+}
+
+} // namespace
+
+class TestPracticeWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_folder;
+    Catalogue m_catalogue;
+    std::unique_ptr<Pictures> m_pictures;
+    SelectionState m_state;
+    kwtest::TestClock m_clock;
+    std::unique_ptr<kwtest::DialogAnswerer> m_dialogs;
+    QPointer<PracticeWindow> m_window;
+    int m_refreshes = 0;
+
+    QString file(ProgressFile which, int subject) const
+    {
+        return ProgressFilePath(m_folder, which, subject, m_catalogue.code);
+    }
+
+    // Opens paper `paper` of `subject` the way the main window does.
+    PracticeWindow *open(int subject, int paper)
+    {
+        const int first = (paper - 101) / 5 * 5 + 1;
+        m_state.LChose = QString::number(subject);
+        m_state.lblCOD = m_catalogue.code;
+        m_state.TopicCount = QString::number(first);
+        m_state.PaperNum = QString::number(paper);
+        m_state.TakeNum = QStringLiteral("1");
+        m_state.TtPapersCon = QString::number(m_catalogue.subject(subject).paperCount);
+        m_state.SubH1 = m_catalogue.subject(subject).topicNames.value((first - 1) / 5);
+        PracticeSetup setup;
+        setup.folder = m_folder;
+        setup.state = &m_state;
+        setup.clock = &m_clock;
+        setup.pictures = m_pictures.get();
+        setup.refresh = [this]() { ++m_refreshes; };
+        m_window = new PracticeWindow(setup);
+        if (!m_window->Form_Load()) {
+            delete m_window;
+            return nullptr;
+        }
+        m_window->show();
+        if (!waitForPage(m_window))
+            qWarning("the first page did not load");
+        return m_window;
+    }
+
+    QStringList paperRecord(ProgressFile which, int subject, int paper, int slotCount) const
+    {
+        const QStringList lines = GetPaperLines(file(which, subject), m_catalogue.subject(subject).paperCount);
+        return SplitRecordFields(lines.at(paper - 101), slotCount, kPaperFieldCapacity).mid(0, slotCount);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_folder = m_dir.path();
+        QString problem;
+        m_catalogue = PrepareCourse(m_folder, &problem).catalogue;
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY(ExtractGraphics(m_folder).isEmpty());
+        m_pictures = std::make_unique<Pictures>(m_folder + QStringLiteral("/Graphics"));
+    }
+
+    void init()
+    {
+        QVERIFY(CreateProgressFiles(m_folder, m_catalogue).isEmpty());
+        m_dialogs = std::make_unique<kwtest::DialogAnswerer>();
+        m_refreshes = 0;
+    }
+
+    void cleanup()
+    {
+        delete m_window;
+        m_dialogs.reset();
+    }
+
+    // The whole journey, from the home page to the new score on it.
+    void pupilWorksAndMarksAPaper()
+    {
+        ContentsSetup setup;
+        setup.folder = m_folder;
+        setup.state = &m_state;
+        setup.clock = &m_clock;
+        setup.ask = [](const QString &, const QString &, const QStringList &) { return 0; };
+        Contents contents(setup);
+        contents.show();
+
+        // Mathematics, Mock Examination, first paper: 27001 (number), 27002
+        // (one-letter choice), 27003 (fraction) ... 27009 (a group of two).
+        click(&contents, QStringLiteral("Tab02"));
+        click(contents.homePage(), QStringLiteral("Topic7"));
+        click(contents.homePage(), QStringLiteral("P1a"));
+        PracticeWindow *window = contents.practiceWindow();
+        QVERIFY(window);
+        QVERIFY(waitForPage(window));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Mock Examination - Paper 1"));
+        QVERIFY(QFile::exists(m_folder + QStringLiteral("/temppaper27001.mht")));
+        const PaperContent content = window->session()->content();
+        const int slotCount = content.slotCount();
+        QCOMPARE(find<QLabel>(window, QStringLiteral("lblTotalQ"))->text(), QString::number(slotCount));
+
+        QTest::keyClicks(box(window, 1), QStringLiteral("600000"));
+        click(window, QStringLiteral("ToolBar06"));
+        QCOMPARE(find<QLabel>(window, QStringLiteral("QnTitle"))->text(), QStringLiteral("Question 2"));
+        QTest::keyClicks(box(window, 1), QStringLiteral("34")); // a one-letter box keeps the first
+        QCOMPARE(box(window, 1)->text(), QStringLiteral("3"));
+        QTest::keyClick(window, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(window->QSCount(), 3);
+        QTest::keyClicks(box(window, 1), QStringLiteral("5/6"));
+        click(window, QStringLiteral("lblTB05")); // the caption acts as its button
+        QCOMPARE(window->QSCount(), 2);
+        QCOMPARE(box(window, 1)->text(), QStringLiteral("3"));
+        QCOMPARE(find<QLabel>(window, QStringLiteral("lblAnsweredQ"))->text(), QStringLiteral("3"));
+
+        auto *remaining = find<QComboBox>(window, QStringLiteral("RemQns"));
+        QCOMPARE(remaining->itemText(0), QStringLiteral("4"));
+        const int nine = remaining->findText(QStringLiteral("9"));
+        QVERIFY(nine >= 0);
+        remaining->setCurrentIndex(nine);
+        emit remaining->activated(nine);
+        QCOMPARE(window->QSCount(), 9);
+        QVERIFY(find<SlotPanel>(window, QStringLiteral("Frame2"))->isVisible());
+        QTest::keyClicks(box(window, 1), QStringLiteral("10"));
+        QTest::keyClicks(box(window, 2), QStringLiteral("9"));
+
+        m_dialogs->will({QStringLiteral("OK")});
+        QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(m_dialogs->seen.value(0), QStringLiteral("Kestrelworks|Paper saved"));
+        QStringList answers = paperRecord(ProgressFile::First, 2, 131, slotCount);
+        QCOMPARE(answers.mid(0, 3), (QStringList{"600000", "3", "5/6"}));
+        QCOMPARE(answers.mid(8, 2), (QStringList{"10", "9"}));
+
+        // Close and open again: the answers come back, from question 1.
+        m_dialogs->will({QStringLiteral("Yes")});
+        click(window, QStringLiteral("ToolBar04"));
+        QTRY_VERIFY(!contents.practiceWindow());
+        QVERIFY(!QFile::exists(m_folder + QStringLiteral("/temppaper27009.mht")));
+        click(contents.homePage(), QStringLiteral("P1a"));
+        window = contents.practiceWindow();
+        QVERIFY(window);
+        QVERIFY(waitForPage(window));
+        QCOMPARE(window->QSCount(), 1);
+        QCOMPARE(box(window, 1)->text(), QStringLiteral("600000"));
+
+        // Declining keeps the paper unmarked, its answers saved.
+        box(window, 1)->setText(QStringLiteral("600 000"));
+        m_dialogs->will({QStringLiteral("No")});
+        click(window, QStringLiteral("ToolBar02"));
+        QCOMPARE(m_dialogs->seen.constLast(), kMarkingBlank);
+        QCOMPARE(window->Status(), QStringLiteral("0"));
+        QCOMPARE(paperRecord(ProgressFile::First, 2, 131, slotCount).constFirst(), QStringLiteral("600 000"));
+        QCOMPARE(ReadSubjectProgress(m_folder, 2, m_catalogue.code, 35).firstStates().at(30), QStringLiteral("0"));
+
+        box(window, 1)->setText(QStringLiteral("600000"));
+        window->activateWindow(); // the offscreen platform leaves it with the closed dialog
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        m_clock.advance(10 * 60 + 4);
+        m_dialogs->will({QStringLiteral("Yes")});
+        QTest::keyClick(window, Qt::Key_M, Qt::ControlModifier);
+        QCOMPARE(m_dialogs->seen.constLast(), kMarkingBlank);
+        QCOMPARE(window->Status(), QStringLiteral("1"));
+
+        QStringList expected(slotCount, QStringLiteral("N"));
+        expected[0] = expected[2] = expected[8] = expected[9] = QStringLiteral("Y");
+        QCOMPARE(paperRecord(ProgressFile::FirstResults, 2, 131, slotCount), expected);
+        int score = 0;
+        for (int i : {0, 2, 8, 9})
+            score += content.marks.at(i).toInt();
+        const QString percent = PercentText(score, content.totalMarks);
+        QCOMPARE(window->Scoring(), QString::number(score));
+        const SubjectProgress summary = ReadSubjectProgress(m_folder, 2, m_catalogue.code, 35);
+        const QString today = QLocale::system().toString(QDate(2026, 12, 8), QLocale::ShortFormat);
+        for (int p = 0; p < 35; ++p) {
+            const bool marked = p == 30;
+            QCOMPARE(summary.firstScores().at(p), marked ? percent : QString());
+            QCOMPARE(summary.times().at(p), marked ? QStringLiteral("0:10:7") : QString()); // 3 s of marking
+            QCOMPARE(summary.dates().at(p), marked ? today : QString());
+            QCOMPARE(summary.firstStates().at(p), marked ? QStringLiteral("1") : QStringLiteral("0"));
+            QCOMPARE(summary.secondScores().at(p), QString());
+        }
+        QCOMPARE(kwtest::readAll(file(ProgressFile::Trend, 2)), QByteArray("#TRD#>" + percent.toUtf8() + "\r\n"));
+
+        // The marked display.
+        QVERIFY(box(window, 1)->isReadOnly());
+        QCOMPARE(find<QLabel>(window, QStringLiteral("FR1"))->text(), QStringLiteral("Y"));
+        QVERIFY(find<QLabel>(window, QStringLiteral("FR1"))->isVisible());
+        QVERIFY(!find<QLabel>(window, QStringLiteral("lblClock"))->isVisible());
+        QCOMPARE(find<QLabel>(window, QStringLiteral("LTime"))->text(), QStringLiteral("0:10:7"));
+        QVERIFY(find<QLabel>(window, QStringLiteral("ETime"))->isVisible());
+        QVERIFY(!find<QWidget>(window, QStringLiteral("TxtRem"))->isVisible());
+        QCOMPARE(find<QLabel>(window, QStringLiteral("PScoring"))->text(), percent + QStringLiteral("%"));
+        QVERIFY(!find<PictureButton>(window, QStringLiteral("ToolBar01"))->isEnabled());
+        QVERIFY(!find<PictureButton>(window, QStringLiteral("ToolBar02"))->isEnabled());
+        click(window, QStringLiteral("ToolBar06"));
+        QCOMPARE(find<QLabel>(window, QStringLiteral("FR1"))->text(), QStringLiteral("N"));
+
+        m_dialogs->will({QStringLiteral("Yes")});
+        click(window, QStringLiteral("ToolBar04"));
+        QTRY_VERIFY(!contents.practiceWindow());
+        QCOMPARE(contents.homePage()->firstScore(1)->text(), percent);
+        QVERIFY(contents.homePage()->tryAgainButton(1)->isVisible());
+        QCOMPARE(m_dialogs->pending(), 0);
+    }
+
+    void sheetFollowsTheQuestion_data()
+    {
+        QTest::addColumn<int>("subject");
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<int>("question");
+        QTest::addColumn<int>("panels");
+        QTest::addColumn<bool>("longAnswer");
+        QTest::addColumn<int>("gapTwips");
+        QTest::addColumn<bool>("instruction");
+        QTest::newRow("one slot, no part label") << 1 << 102 << 1 << 1 << false << 105 << false;
+        QTest::newRow("five slots") << 1 << 101 << 1 << 5 << false << 105 << false;
+        QTest::newRow("long answer first") << 1 << 103 << 13 << 2 << true << 105 << false;
+        QTest::newRow("twenty slots overlap") << 1 << 135 << 23 << 20 << false << -10 << false;
+        QTest::newRow("fractions show the instruction") << 2 << 106 << 13 << 2 << false << 105 << true;
+    }
+
+    void sheetFollowsTheQuestion()
+    {
+        QFETCH(int, subject);
+        QFETCH(int, paper);
+        QFETCH(int, question);
+        QFETCH(int, panels);
+        QFETCH(bool, longAnswer);
+        QFETCH(int, gapTwips);
+        QFETCH(bool, instruction);
+        PracticeWindow *window = open(subject, paper);
+        QVERIFY(window);
+        window->JumpToQuestion(question);
+        QCOMPARE(window->QSCount(), question);
+        for (int k = 1; k <= AnswerSheet::kPanels; ++k)
+            QCOMPARE(find<SlotPanel>(window, QStringLiteral("Frame%1").arg(k))->isVisible(), k <= panels);
+        QCOMPARE(find<QLabel>(window, QStringLiteral("QL1"))->isVisible(), panels >= 2);
+        QCOMPARE(find<QLabel>(window, QStringLiteral("PicInstruction"))->isVisible(), instruction);
+        auto *first = find<SlotPanel>(window, QStringLiteral("Frame1"));
+        QCOMPARE(first->height(), Px(longAnswer ? 2100 : 375));
+        QCOMPARE(box(window, 1)->height(), Px(longAnswer ? 1000 : 255));
+        const int firstHeight = longAnswer ? 2100 : 375;
+        for (int k = 2; k <= panels; ++k) {
+            const int top = 50 + firstHeight + gapTwips + (k - 2) * (375 + gapTwips);
+            QCOMPARE(find<SlotPanel>(window, QStringLiteral("Frame%1").arg(k))->y(), Px(top));
+        }
+        // Moving on restores the one-line first panel.
+        if (longAnswer) {
+            window->PreviousQuestion();
+            QCOMPARE(first->height(), Px(375));
+        }
+    }
+
+    void answerBoxesRefuseWhatWouldBreakARecord_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("record mark") << "a>b" << false << "ab";
+        QTest::newRow("key mark") << "#1" << false << "1";
+        QTest::newRow("pasted line break") << "two\nlines" << true << "";
+        QTest::newRow("pasted tab") << "a\tb" << true << "";
+        QTest::newRow("pasted words") << "nine tenths" << true << "nine tenths";
+        QTest::newRow("spaces and case kept") << " Water " << false << " Water ";
+    }
+
+    void answerBoxesRefuseWhatWouldBreakARecord()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, pasted);
+        QFETCH(QString, kept);
+        PracticeWindow *window = open(1, 101);
+        QVERIFY(window);
+        AnswerBox *answer = box(window, 1);
+        if (pasted) {
+            QGuiApplication::clipboard()->setText(typed);
+            answer->setFocus();
+            answer->paste();
+        } else {
+            QTest::keyClicks(answer, typed);
+        }
+        QCOMPARE(answer->text(), kept);
+        window->NextQuestion();
+        QCOMPARE(paperRecord(ProgressFile::First, 1, 101, window->session()->content().slotCount()).constFirst(), kept);
+    }
+
+    void toolBarFollowsThePaper()
+    {
+        PracticeWindow *window = open(1, 101); // three questions
+        QVERIFY(window);
+        auto *back = find<PictureButton>(window, QStringLiteral("ToolBar05"));
+        auto *next = find<PictureButton>(window, QStringLiteral("ToolBar06"));
+        QVERIFY(!back->isEnabled());
+        QCOMPARE(back->picture().toImage(), m_pictures->get(QStringLiteral("back_disabled.bmp")).toImage());
+        QVERIFY(next->isEnabled());
+        window->JumpToQuestion(3);
+        QVERIFY(back->isEnabled());
+        QVERIFY(!next->isEnabled());
+        QCOMPARE(next->picture().toImage(), m_pictures->get(QStringLiteral("forward_disabled.bmp")).toImage());
+        // The clock runs from this opening.
+        m_clock.advance(125);
+        QTRY_COMPARE(find<QLabel>(window, QStringLiteral("lblClock"))->text(), QStringLiteral("0:2:5"));
+        // Every control a pupil works with has a name a screen reader can say.
+        const QStringList named{"ToolBar01", "ToolBar02", "ToolBar03", "ToolBar04", "ToolBar05", "ToolBar06", "RemQns", "ImgHandle"};
+        for (const QString &name : named)
+            QVERIFY2(!find<QWidget>(window, name)->accessibleName().isEmpty(), qPrintable(name));
+        for (int k = 1; k <= 5; ++k)
+            QCOMPARE(box(window, k)->accessibleName(), QStringLiteral("Answer (%1)").arg(QChar(u'a' + k - 1)));
+        QVERIFY(find<QWidget>(window, QStringLiteral("ToolBar06"))->toolTip().contains(QStringLiteral("Alt+N")));
+    }
+
+    void keyboardAloneWorksAPaper()
+    {
+        PracticeWindow *window = open(1, 101);
+        QVERIFY(window);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QCOMPARE(window->focusWidget(), box(window, 1));
+        QTest::keyClicks(window->focusWidget(), QStringLiteral("one"));
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(window->focusWidget(), box(window, 2));
+        QTest::keyClick(window->focusWidget(), Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(window->QSCount(), 2);
+        QCOMPARE(window->focusWidget(), box(window, 1));
+        QTest::keyClick(window->focusWidget(), Qt::Key_B, Qt::AltModifier);
+        QCOMPARE(box(window, 1)->text(), QStringLiteral("one"));
+        m_dialogs->will({QStringLiteral("Yes")});
+        QTest::keyClick(window->focusWidget(), Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY(!m_window);
+        QCOMPARE(m_dialogs->seen, QStringList{kClose});
+        QCOMPARE(m_refreshes, 1);
+    }
+
+    void closingAsksFirstAndKeepsTheAnswerOnShow_data()
+    {
+        QTest::addColumn<bool>("byWindowManager");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("Close, No") << false << "No";
+        QTest::newRow("Close, Yes") << false << "Yes";
+        QTest::newRow("window manager, No") << true << "No";
+        QTest::newRow("window manager, Yes") << true << "Yes";
+    }
+
+    void closingAsksFirstAndKeepsTheAnswerOnShow()
+    {
+        QFETCH(bool, byWindowManager);
+        QFETCH(QString, answer);
+        PracticeWindow *window = open(3, 101);
+        QVERIFY(window);
+        const QString page = m_folder + QStringLiteral("/temppaper") + window->session()->content().questionIds.constFirst()
+                             + QStringLiteral(".mht");
+        const int slotCount = window->session()->content().slotCount();
+        QTest::keyClicks(box(window, 1), QStringLiteral("C"));
+        m_dialogs->will({answer});
+        if (byWindowManager)
+            window->close();
+        else
+            click(window, QStringLiteral("ToolBar04"));
+        QTRY_COMPARE(m_dialogs->seen, QStringList{kClose});
+        const bool closed = answer == QLatin1String("Yes");
+        QTRY_COMPARE(m_window.isNull(), closed);
+        QCOMPARE(QFile::exists(page), !closed);
+        QCOMPARE(m_refreshes, closed ? 1 : 0);
+        const QString stored = paperRecord(ProgressFile::First, 3, 101, slotCount).constFirst();
+        QCOMPARE(stored, closed ? QStringLiteral("C") : QString());
+    }
+
+    void aMarkedPaperOpensMarked()
+    {
+        PracticeWindow *window = open(1, 101);
+        QVERIFY(window);
+        const int slotCount = window->session()->content().slotCount();
+        for (int k = 1; k <= 5; ++k)
+            QTest::keyClicks(box(window, k), QStringLiteral("x"));
+        m_dialogs->will({QStringLiteral("Yes"), QStringLiteral("Yes")});
+        window->Mark();
+        QCOMPARE(m_dialogs->seen, QStringList{kMarkingBlank});
+        window->Unload();
+        delete m_window;
+        const QByteArray answers = kwtest::readAll(file(ProgressFile::First, 1));
+
+        window = open(1, 101);
+        QVERIFY(window);
+        QCOMPARE(window->Status(), QStringLiteral("1"));
+        QVERIFY(box(window, 1)->isReadOnly());
+        QCOMPARE(find<QLabel>(window, QStringLiteral("FR1"))->text(), QStringLiteral("N"));
+        QVERIFY(find<QLabel>(window, QStringLiteral("LTime"))->isVisible());
+        QVERIFY(!find<QLabel>(window, QStringLiteral("lblClock"))->isVisible());
+        QCOMPARE(find<QLabel>(window, QStringLiteral("PScoring"))->text(), QStringLiteral("0%"));
+        window->Mark(); // goes straight to the marked display
+        QCOMPARE(m_dialogs->seen.size(), 1);
+        QCOMPARE(kwtest::readAll(file(ProgressFile::First, 1)), answers);
+        QCOMPARE(paperRecord(ProgressFile::FirstResults, 1, 101, slotCount), QStringList(slotCount, QStringLiteral("N")));
+    }
+
+    void anUnreadablePaperIsNotOpened()
+    {
+        // The answers file lost the record of paper 102.
+        kwtest::write(file(ProgressFile::First, 1), GetPaperLines(file(ProgressFile::First, 1), 1).constFirst().toUtf8() + "\r\n");
+        QVERIFY(!open(1, 102));
+        QCOMPARE(m_dialogs->seen.size(), 1);
+        QVERIFY(m_dialogs->seen.constFirst().startsWith(QStringLiteral("Kestrelworks|This paper cannot be opened")));
+        QCOMPARE(m_refreshes, 0);
+        QVERIFY(QDir(m_folder).entryList({QStringLiteral("temppaper*")}).isEmpty());
+    }
+
+    void copyingFromThePageIsRefused()
+    {
+        PracticeWindow *window = open(1, 101);
+        QVERIFY(window);
+        emit window->viewer()->guardTriggered();
+        QTRY_COMPARE(m_dialogs->seen, QStringList{QStringLiteral("Error|Invalid operation")});
+    }
+};
+
+QTEST_MAIN(TestPracticeWindow)
+#include "tst_practicewindow.moc"
