@@ -172,6 +172,7 @@ private slots:
         QCOMPARE(find<QLabel>(window, QStringLiteral("QnTitle"))->text(), QStringLiteral("Question 2"));
         QTest::keyClicks(box(window, 1), QStringLiteral("34")); // a one-letter box keeps the first
         QCOMPARE(box(window, 1)->text(), QStringLiteral("3"));
+        QVERIFY(QTest::qWaitForWindowActive(window));
         QTest::keyClick(window, Qt::Key_N, Qt::AltModifier);
         QCOMPARE(window->QSCount(), 3);
         QTest::keyClicks(box(window, 1), QStringLiteral("5/6"));
@@ -220,12 +221,10 @@ private slots:
         QCOMPARE(ReadSubjectProgress(m_folder, 2, m_catalogue.code, 35).firstStates().at(30), QStringLiteral("0"));
 
         box(window, 1)->setText(QStringLiteral("600000"));
-        window->activateWindow(); // the offscreen platform leaves it with the closed dialog
-        QVERIFY(QTest::qWaitForWindowActive(window));
         m_clock.advance(10 * 60 + 4);
         m_dialogs->will({QStringLiteral("Yes")});
-        QTest::keyClick(window, Qt::Key_M, Qt::ControlModifier);
-        QCOMPARE(m_dialogs->seen.constLast(), kMarkingBlank);
+        click(window, QStringLiteral("lblTB02"));
+        QCOMPARE(m_dialogs->pending(), 0);
         QCOMPARE(window->Status(), QStringLiteral("1"));
 
         QStringList expected(slotCount, QStringLiteral("N"));
@@ -469,6 +468,34 @@ private slots:
         QVERIFY(m_dialogs->seen.constFirst().startsWith(QStringLiteral("Kestrelworks|This paper cannot be opened")));
         QCOMPARE(m_refreshes, 0);
         QVERIFY(QDir(m_folder).entryList({QStringLiteral("temppaper*")}).isEmpty());
+    }
+
+    // English paper 101: three questions of five slots each.
+    void remainingQuestionsAndAnsweredCount_data()
+    {
+        QTest::addColumn<QStringList>("answered"); // slot:answer
+        QTest::addColumn<QList<int>>("remaining");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("firstEmpty");
+        QTest::newRow("nothing yet") << QStringList{} << QList<int>{1, 2, 3} << 0 << 1;
+        QTest::newRow("one slot keeps its question listed once") << QStringList{"1:a"} << QList<int>{1, 2, 3} << 1 << 2;
+        QTest::newRow("spaces count as answered but stay remaining")
+            << QStringList{"1:a", "2:b", "3:c", "4:d", "5: "} << QList<int>{1, 2, 3} << 5 << 6;
+        QTest::newRow("a whole question done") << QStringList{"6:a", "7:b", "8:c", "9:d", "10:e"} << QList<int>{1, 3} << 5 << 1;
+    }
+
+    void remainingQuestionsAndAnsweredCount()
+    {
+        QFETCH(QStringList, answered);
+        QFETCH(QList<int>, remaining);
+        QFETCH(int, count);
+        QFETCH(int, firstEmpty);
+        PaperSession session({m_folder, 1, m_catalogue.code, 35, 101}, Attempt::first());
+        for (const QString &pair : answered)
+            session.answers[pair.section(QLatin1Char(':'), 0, 0).toInt() - 1] = pair.section(QLatin1Char(':'), 1);
+        QCOMPARE(session.remainingQuestions(), remaining);
+        QCOMPARE(session.answeredCount(), count);
+        QCOMPARE(session.firstEmptySlot(), firstEmpty);
     }
 
     void copyingFromThePageIsRefused()
