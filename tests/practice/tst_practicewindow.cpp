@@ -373,6 +373,16 @@ private slots:
         for (int k = 1; k <= 5; ++k)
             QCOMPARE(box(window, k)->accessibleName(), QStringLiteral("Answer (%1)").arg(QChar(u'a' + k - 1)));
         QVERIFY(find<QWidget>(window, QStringLiteral("ToolBar06"))->toolTip().contains(QStringLiteral("Alt+N")));
+
+        // The handle hides the sheet and gives its room to the page, and brings it back.
+        const int pageWidth = window->viewer()->width();
+        click(window, QStringLiteral("ImgHandle"));
+        QVERIFY(!window->sheet()->isVisible());
+        QCOMPARE(window->viewer()->width(), pageWidth + window->sheet()->width());
+        QCOMPARE(find<QWidget>(window, QStringLiteral("ImgHandle"))->toolTip(), QStringLiteral("Show answer sheet"));
+        click(window, QStringLiteral("ImgHandle"));
+        QVERIFY(window->sheet()->isVisible());
+        QCOMPARE(window->viewer()->width(), pageWidth);
     }
 
     void keyboardAloneWorksAPaper()
