@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QPointer>
+#include <QUrl>
 #include <QWebEngineView>
 
 class QPrinter;
 
 namespace kw {
+
+class QuestionPage;
 
 // The question page viewer: shows one MIME HTML page file at a time, with
 // scripts, remote content and navigation away from the page all shut off.
@@ -22,7 +26,9 @@ public:
     QString currentFile() const { return m_file; }
 
 signals:
-    // Navigation to the page given to Navigate2 is complete.
+    // Navigation to the page given to Navigate2 is complete. Emitted once for
+    // each Navigate2; one replaced by a newer Navigate2 before it completed
+    // reports false.
     void pageLoaded(bool ok);
     // Control+C, Control+X or a right click inside the page.
     void guardTriggered();
@@ -33,10 +39,15 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // Keeps the key filter on the widget that receives the page's keys; the
+    // view creates that widget when the page first needs it, and may replace it.
     void watchFocusProxy();
 
+    QuestionPage *m_page = nullptr;
     QString m_file;
-    QObject *m_watched = nullptr;
+    QUrl m_url;
+    bool m_loading = false;
+    QPointer<QObject> m_watched;
 };
 
 } // namespace kw
