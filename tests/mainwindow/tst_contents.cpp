@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "dialoganswerer.h"
 #include "testclock.h"
 #include "testfiles.h"
 
@@ -162,6 +163,7 @@ private slots:
         QCOMPARE(w.find<QLabel>(QStringLiteral("SubH1"))->text(), QStringLiteral("Synonyms and Antonyms"));
 
         QSignalSpy opened(w.contents.get(), &Contents::paperOpened);
+        kwtest::DialogAnswerer dialogs; // the fixture course carries no question pages
         w.find<PictureButton>(QStringLiteral("P2a"))->click();
         QCOMPARE(w.state.PaperNum, QStringLiteral("112"));
         QCOMPARE(w.state.TakeNum, QStringLiteral("1"));
