@@ -23,6 +23,9 @@ SlotPanel::SlotPanel(int number, QWidget *parent) : QWidget(parent), m_number(nu
     m_part = new QLabel(QStringLiteral("(%1)").arg(QChar(u'a' + number - 1)), this);
     m_part->setObjectName(QStringLiteral("QL%1").arg(number));
     m_part->setGeometry(twips(30, 40, 285, 225));
+    QFont small = m_part->font(); // "(m)" fits its design width
+    small.setPixelSize(11);
+    m_part->setFont(small);
 
     m_answer = new AnswerBox(QStringLiteral("FA%1").arg(number), this);
     m_part->setBuddy(m_answer);
