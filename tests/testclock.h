@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <functional>
+
 namespace kwtest {
 
 class TestClock final : public kw::Clock {
@@ -15,9 +17,13 @@ public:
     void wait(int ms) const override
     {
         m_now = m_now.addMSecs(ms);
+        if (whileWaiting)
+            whileWaiting();
         QCoreApplication::processEvents();
     }
     void advance(qint64 seconds) { m_now = m_now.addSecs(seconds); }
+    // Runs on every wait: what the pupil does while the program waits.
+    std::function<void()> whileWaiting;
 
 private:
     mutable QDateTime m_now;

@@ -448,9 +448,19 @@ private slots:
         const int slotCount = window->session()->content().slotCount();
         for (int k = 1; k <= 5; ++k)
             QTest::keyClicks(box(window, k), QStringLiteral("x"));
-        m_dialogs->will({QStringLiteral("Yes"), QStringLiteral("Yes")});
+        // Clicks and typing while the paper is being marked go nowhere.
+        int waits = 0;
+        m_clock.whileWaiting = [&]() {
+            ++waits;
+            click(window, QStringLiteral("ToolBar04"));
+            QTest::keyClicks(box(window, 1), QStringLiteral("z"));
+        };
+        m_dialogs->will({QStringLiteral("Yes")});
         window->Mark();
+        m_clock.whileWaiting = nullptr;
+        QCOMPARE(waits, 15);
         QCOMPARE(m_dialogs->seen, QStringList{kMarkingBlank});
+        QCOMPARE(box(window, 1)->text(), QStringLiteral("x"));
         window->Unload();
         delete m_window;
         const QByteArray answers = kwtest::readAll(file(ProgressFile::First, 1));
