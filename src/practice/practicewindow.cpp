@@ -178,7 +178,7 @@ void PracticeWindow::buildToolBar()
 
     m_paperSum = new QWidget(m_toolBand);
     m_paperSum->setObjectName(QStringLiteral("PaperSum"));
-    auto *caption = new QLabel(QStringLiteral("Score"), m_paperSum);
+    auto *caption = new QLabel(QStringLiteral("Your score (%)"), m_paperSum);
     caption->setObjectName(QStringLiteral("PScoringL"));
     caption->setGeometry(0, 8, kPaperSumWidth, 20);
     caption->setAlignment(Qt::AlignCenter);
@@ -279,7 +279,7 @@ bool PracticeWindow::Form_Load()
     m_status = m_session->status();
     m_timeTaken->setText(m_session->storedTime());
     m_completed->setText(m_session->storedDate());
-    m_percent->setText(m_session->storedPercent() + QStringLiteral("%"));
+    m_percent->setText(m_session->storedPercent());
     m_sheet->fill(*m_session, 1);
     fillRemaining();
     if (m_status == QLatin1String("1"))
@@ -402,7 +402,7 @@ void PracticeWindow::Mark()
     m_completed->setText(date);
     m_timeTaken->setText(TimeTakenText(seconds));
     m_scoring = QString::number(marking.score);
-    m_percent->setText(marking.percent + QStringLiteral("%"));
+    m_percent->setText(marking.percent);
     m_status = QStringLiteral("1");
     markedDisplay();
     m_timer->start();
