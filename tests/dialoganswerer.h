@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 
 namespace kwtest {
@@ -21,7 +22,8 @@ public:
         m_poll.start();
     }
 
-    // "Yes"/"OK" press the first button of the message dialog, "No" the second.
+    // "Yes"/"OK" press the first button of the message dialog, "No" the
+    // second; "Escape" closes it without an answer.
     void will(const QStringList &answers) { m_answers += answers; }
     // Every dialog seen so far, as "title|message".
     QStringList seen;
@@ -37,6 +39,10 @@ private:
             seen << modal->findChild<QLabel *>(QStringLiteral("lblTitle"))->text() + QLatin1Char('|')
                         + modal->findChild<QLabel *>(QStringLiteral("lblMessage"))->text();
             const QString answer = m_answers.isEmpty() ? QStringLiteral("OK") : m_answers.takeFirst();
+            if (answer == QLatin1String("Escape")) {
+                QTest::keyClick(modal, Qt::Key_Escape);
+                return;
+            }
             const QString button = answer == QLatin1String("No") ? QStringLiteral("But2") : QStringLiteral("But1");
             modal->findChild<QAbstractButton *>(button)->click();
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {

@@ -20,6 +20,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
@@ -516,6 +517,35 @@ private slots:
         QCOMPARE(session.remainingQuestions(), remaining);
         QCOMPARE(session.answeredCount(), count);
         QCOMPARE(session.firstEmptySlot(), firstEmpty);
+    }
+
+    void aFailedSaveKeepsTheAnswers()
+    {
+        PracticeWindow *window = open(1, 101);
+        QVERIFY(window);
+        // The answers file can no longer be replaced.
+        QVERIFY(QFile::remove(file(ProgressFile::First, 1)));
+        QVERIFY(QDir(m_folder).mkdir(QFileInfo(file(ProgressFile::First, 1)).fileName()));
+        QTest::keyClicks(box(window, 1), QStringLiteral("kept"));
+        click(window, QStringLiteral("ToolBar01"));
+        QCOMPARE(m_dialogs->seen.size(), 1);
+        QVERIFY(m_dialogs->seen.constFirst().startsWith(QStringLiteral("Kestrelworks|Your answers could not be saved")));
+        window->NextQuestion();
+        window->PreviousQuestion();
+        QCOMPARE(box(window, 1)->text(), QStringLiteral("kept"));
+        QCOMPARE(window->Status(), QStringLiteral("0"));
+        QVERIFY(QDir(m_folder).rmdir(QFileInfo(file(ProgressFile::First, 1)).fileName()));
+    }
+
+    void anEarlierYesNeverAnswersALaterQuestion()
+    {
+        PracticeWindow *window = open(1, 101);
+        QVERIFY(window);
+        m_dialogs->will({QStringLiteral("Yes"), QStringLiteral("Escape")});
+        click(window, QStringLiteral("ToolBar01")); // "Paper saved", answered with the first button
+        click(window, QStringLiteral("ToolBar02"));
+        QCOMPARE(m_dialogs->seen.constLast(), kMarkingBlank);
+        QCOMPARE(window->Status(), QStringLiteral("0"));
     }
 
     void copyingFromThePageIsRefused()
