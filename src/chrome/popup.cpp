@@ -1,5 +1,6 @@
 #include "chrome/popup.h"
 
+#include "chrome/background.h"
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
 
@@ -39,10 +40,7 @@ PopUp::PopUp(const Pictures &pictures, QString *response, QWidget *parent)
     setObjectName(QStringLiteral("frmPopUp"));
     setModal(true);
     setFixedSize(kClientSize);
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    setPalette(colours);
+    FillBackground(this, Qt::white);
     const int w = kClientSize.width();
     const int h = kClientSize.height();
 

@@ -1,5 +1,6 @@
 #include "mainwindow/contents.h"
 
+#include "chrome/background.h"
 #include "chrome/clicklabel.h"
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
@@ -78,10 +79,7 @@ void Contents::load(const ContentsSetup &setup)
 
     // 3: the window and its tab strip.
     setFixedSize(kWindowSize);
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(244, 245, 235));
-    setPalette(colours);
+    FillBackground(this, kPanelColour);
     buildTabStrip();
     buildToolBar();
     m_home = new HomePage(*m_pictures, this);
@@ -203,10 +201,7 @@ void Contents::buildTabStrip()
     m_tabStrip = new QWidget(this);
     m_tabStrip->setObjectName(QStringLiteral("ScnTabBG"));
     m_tabStrip->setGeometry(kTabStrip);
-    m_tabStrip->setAutoFillBackground(true);
-    QPalette colours = m_tabStrip->palette();
-    colours.setColor(QPalette::Window, QColor(244, 245, 235));
-    m_tabStrip->setPalette(colours);
+    FillBackground(m_tabStrip, kPanelColour);
 
     for (int k = 1; k <= 4; ++k) {
         auto *tab = new PictureButton(QStringLiteral("Tab0%1").arg(k), this);

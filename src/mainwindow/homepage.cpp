@@ -1,5 +1,6 @@
 #include "mainwindow/homepage.h"
 
+#include "chrome/background.h"
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
 
@@ -47,10 +48,7 @@ QLabel *columnHead(QWidget *parent, const Pictures &pictures, const QString &pic
 HomePage::HomePage(const Pictures &pictures, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Body_Home"));
-    setAutoFillBackground(true);
-    QPalette page = palette();
-    page.setColor(QPalette::Window, Qt::white);
-    setPalette(page);
+    FillBackground(this, Qt::white);
 
     columnHead(this, pictures, QStringLiteral("columnhead1.bmp"), QStringLiteral("ColHead1"), QStringLiteral("Label12"),
                QStringLiteral("Select a Topic"), QRect(10, 8, 262, 26));

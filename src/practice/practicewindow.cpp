@@ -1,6 +1,7 @@
 #include "practice/practicewindow.h"
 
 #include "checking/marking.h"
+#include "chrome/background.h"
 #include "chrome/clicklabel.h"
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
@@ -31,8 +32,6 @@ namespace kw {
 
 namespace {
 
-const QColor kPanelColour(244, 245, 235);
-
 // Design sizes in pixels.
 constexpr int kToolBandHeight = 78;
 constexpr QSize kToolButton(64, 56);
@@ -58,14 +57,6 @@ constexpr std::array<ToolText, 6> kTools{{
     {"Back", "Previous question", "back", "Alt+B"},
     {"Next", "Next question", "forward", "Alt+N"},
 }};
-
-void paint(QWidget *widget, const QColor &colour)
-{
-    widget->setAutoFillBackground(true);
-    QPalette colours = widget->palette();
-    colours.setColor(QPalette::Window, colour);
-    widget->setPalette(colours);
-}
 
 // A status box of the bottom band with its skin picture behind it.
 QWidget *statusBox(const QString &name, const QPixmap &background, QWidget *parent, int left, int width)
@@ -101,13 +92,13 @@ PracticeWindow::PracticeWindow(const PracticeSetup &setup, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(setup.pictures->get(QStringLiteral("pencil.ico"))));
     setMinimumSize(640, 440);
-    paint(this, kPanelColour);
+    FillBackground(this, kPanelColour);
 
     m_popUp = new PopUp(*setup.pictures, &setup.state->PopUpResponse, this);
 
     m_toolBand = new QWidget(this);
     m_toolBand->setObjectName(QStringLiteral("ScnTabBG"));
-    paint(m_toolBand, kPanelColour);
+    FillBackground(m_toolBand, kPanelColour);
     buildToolBar();
 
     m_viewer = new QuestionViewer(this);
@@ -117,7 +108,7 @@ PracticeWindow::PracticeWindow(const PracticeSetup &setup, QWidget *parent)
 
     m_handleStrip = new QWidget(this);
     m_handleStrip->setObjectName(QStringLiteral("PicHideAns"));
-    paint(m_handleStrip, kPanelColour);
+    FillBackground(m_handleStrip, kPanelColour);
     m_handle = new PictureButton(QStringLiteral("ImgHandle"), m_handleStrip);
     m_handle->setPicture(setup.pictures->get(QStringLiteral("Handle.bmp")));
     m_handle->resize(m_handle->sizeHint());
@@ -126,7 +117,7 @@ PracticeWindow::PracticeWindow(const PracticeSetup &setup, QWidget *parent)
     connect(m_handle, &QAbstractButton::clicked, this, &PracticeWindow::ToggleSheet);
 
     m_sheet = new AnswerSheet(*setup.pictures, this);
-    paint(m_sheet, kPanelColour);
+    FillBackground(m_sheet, kPanelColour);
 
     buildBottomBand();
 
@@ -198,7 +189,7 @@ void PracticeWindow::buildBottomBand()
     const Pictures &pictures = *m_setup.pictures;
     m_bottomBand = new QWidget(this);
     m_bottomBand->setObjectName(QStringLiteral("RemQnsBG"));
-    paint(m_bottomBand, kPanelColour);
+    FillBackground(m_bottomBand, kPanelColour);
     const QPixmap statusPicture = pictures.get(QStringLiteral("bottombg3.bmp"));
     const QRect inside(0, 0, kStatusBoxWidth, kStatusBoxHeight);
 
