@@ -160,7 +160,7 @@ QString ProgressFilesProblem(const QString &folder, int subject, const QString &
     return {};
 }
 
-void RecordFirstMarking(const QString &folder, int subject, const QString &code, int paperCount, int paper,
+SubjectProgress RecordFirstMarking(const QString &folder, int subject, const QString &code, int paperCount, int paper,
                         const QString &percent, const QString &timeTaken, const QString &date)
 {
     if (paper < 1 || paper > paperCount)
@@ -183,6 +183,7 @@ void RecordFirstMarking(const QString &folder, int subject, const QString &code,
         keys[k] = QLatin1String(SubjectProgress::kKeys[k]);
     SaveProgressRecords(progress.records, keys, paperCount, ProgressFilePath(folder, ProgressFile::Marks, subject, code));
     WriteFileAtomically(trendPath, trend.toUtf8() + "\r\n");
+    return progress;
 }
 
 } // namespace kw

@@ -64,8 +64,9 @@ QString ProgressFilesProblem(const QString &folder, int subject, const QString &
 
 // Stores a first marking of paper index `paper` (1-based): its percentage,
 // time taken and date in the summary, its state "1", and the percentage
-// appended to the trend. Every other field is written back as read.
-void RecordFirstMarking(const QString &folder, int subject, const QString &code, int paperCount, int paper,
+// appended to the trend. Every other field is written back as read. Returns
+// the summary as written.
+SubjectProgress RecordFirstMarking(const QString &folder, int subject, const QString &code, int paperCount, int paper,
                         const QString &percent, const QString &timeTaken, const QString &date);
 
 } // namespace kw

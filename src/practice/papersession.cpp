@@ -112,10 +112,9 @@ PaperMarking PaperSession::mark(qint64 secondsTaken, const QString &date, const 
     ReplaceLineAndSave(m_resultLines, marking.results, QString::number(m_address.index()),
                        QString::number(m_address.paperNumber), m_address.paperCount, int(marking.results.size()),
                        ProgressFilePath(folder, m_attempt.resultsFile, m_address.subject, m_address.code));
-    RecordFirstMarking(folder, m_address.subject, m_address.code, m_address.paperCount, m_address.index(),
-                       marking.percent, TimeTakenText(secondsTaken), date);
+    m_summary = RecordFirstMarking(folder, m_address.subject, m_address.code, m_address.paperCount, m_address.index(),
+                                   marking.percent, TimeTakenText(secondsTaken), date);
     results = marking.results;
-    m_summary = ReadSubjectProgress(folder, m_address.subject, m_address.code, m_address.paperCount);
     return marking;
 }
 

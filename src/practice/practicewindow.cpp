@@ -267,13 +267,12 @@ bool PracticeWindow::Form_Load()
 
     m_question = 1;
     showQuestion(1);
-    m_status = m_session->status();
     m_timeTaken->setText(m_session->storedTime());
     m_completed->setText(m_session->storedDate());
     m_percent->setText(m_session->storedPercent());
     m_sheet->fill(*m_session, 1);
     fillRemaining();
-    if (m_status == QLatin1String("1"))
+    if (marked())
         markedDisplay();
 
     m_sheetShown = true;
@@ -286,6 +285,16 @@ bool PracticeWindow::Form_Load()
     layoutWindow();
     m_sheet->focusFirstAnswer();
     return true;
+}
+
+QString PracticeWindow::Status() const
+{
+    return m_session ? m_session->status() : QStringLiteral("0");
+}
+
+bool PracticeWindow::marked() const
+{
+    return m_session && m_session->marked();
 }
 
 void PracticeWindow::showQuestion(int question)
@@ -352,7 +361,7 @@ void PracticeWindow::fillRemaining()
 
 void PracticeWindow::Save()
 {
-    if (!m_session || m_status != QLatin1String("0"))
+    if (!m_session || marked())
         return;
     m_sheet->collect(*m_session, m_question);
     if (saveAnswers())
@@ -363,7 +372,7 @@ void PracticeWindow::Mark()
 {
     if (!m_session)
         return;
-    if (m_status == QLatin1String("1")) {
+    if (marked()) {
         markedDisplay();
         return;
     }
@@ -394,7 +403,6 @@ void PracticeWindow::Mark()
     m_timeTaken->setText(TimeTakenText(seconds));
     m_scoring = QString::number(marking.score);
     m_percent->setText(marking.percent);
-    m_status = QStringLiteral("1");
     markedDisplay();
     m_timer->start();
     tick();
@@ -453,7 +461,7 @@ void PracticeWindow::Unload()
     m_unloaded = true;
     m_timer->stop();
     // What is typed on the question on show is kept, as on any move.
-    if (m_session && m_status == QLatin1String("0")) {
+    if (m_session && !marked()) {
         m_sheet->collect(*m_session, m_question);
         saveAnswers();
     }
@@ -501,7 +509,7 @@ void PracticeWindow::tick()
 {
     if (!m_session)
         return;
-    const bool open = m_status == QLatin1String("0");
+    const bool open = !marked();
     setToolButton(1, open);
     setToolButton(2, open);
     setToolButton(3, true);

@@ -57,7 +57,8 @@ public:
     void Unload();
 
     int QSCount() const { return m_question; }
-    QString Status() const { return m_status; }
+    // "1" once the attempt is marked, "0" before.
+    QString Status() const;
     QString Scoring() const { return m_scoring; }
     const PaperSession *session() const { return m_session.get(); }
     QuestionViewer *viewer() const { return m_viewer; }
@@ -85,6 +86,7 @@ private:
     void moveTo(int question, bool focusAnswer);
     bool saveAnswers();
     void fillRemaining();
+    bool marked() const;
     void markedDisplay();
     void tick();
     bool ask(const QString &title, const QString &message);
@@ -94,7 +96,6 @@ private:
     PracticeSetup m_setup;
     std::unique_ptr<PaperSession> m_session;
     int m_question = 1;                 // QSCount
-    QString m_status = QStringLiteral("0");
     QString m_scoring;
     QString m_pageFile;                 // the page file now shown
     QDateTime m_clockStart;
