@@ -21,9 +21,4 @@ AnswerBox::AnswerBox(const QString &objectName, QWidget *parent) : QLineEdit(par
     setFont(QFont(QStringLiteral("Arial")));
 }
 
-void AnswerBox::setLocked(bool locked)
-{
-    setReadOnly(locked);
-}
-
 } // namespace kw

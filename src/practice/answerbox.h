@@ -22,9 +22,6 @@ class AnswerBox : public QLineEdit {
 
 public:
     explicit AnswerBox(const QString &objectName, QWidget *parent = nullptr);
-
-    // Grey background and no typing once the paper is marked.
-    void setLocked(bool locked);
 };
 
 } // namespace kw

@@ -19,6 +19,18 @@ constexpr int kPanelGapTwips = 105;
 constexpr int kCrowdedGapTwips = -10; // sixteen slots or more overlap slightly so that all fit
 constexpr int kCrowded = 16;
 
+// The question's slots as the sheet shows them: the paper slot before its
+// first (0-based offset) and how many panels it fills.
+struct QuestionSlots {
+    int offset;
+    int count;
+};
+
+QuestionSlots slotsOf(const PaperContent &content, int question)
+{
+    return {content.firstSlotOf(question) - 1, std::min<int>(content.slotCounts.value(question - 1), AnswerSheet::kPanels)};
+}
+
 } // namespace
 
 AnswerSheet::AnswerSheet(const Pictures &pictures, QWidget *parent) : QWidget(parent)
@@ -65,8 +77,7 @@ AnswerBox *AnswerSheet::answerBox(int k) const
 void AnswerSheet::fill(const PaperSession &session, int question)
 {
     const PaperContent &content = session.content();
-    const int d = content.firstSlotOf(question) - 1;
-    const int count = std::min<int>(content.slotCounts.value(question - 1), kPanels);
+    const auto [d, count] = slotsOf(content, question);
     m_title->setText(QStringLiteral("Question %1").arg(question));
 
     bool instruction = false;
@@ -87,8 +98,8 @@ void AnswerSheet::fill(const PaperSession &session, int question)
         box->setAccessibleName(count >= 2 ? QStringLiteral("Answer %1").arg(p->partLabel()->text())
                                           : QStringLiteral("Answer"));
     }
-    if (count >= 1)
-        panel(1)->setLongAnswer(content.types.at(d) == QLatin1String("L"));
+    const bool longFirst = count >= 1 && content.types.at(d) == QLatin1String("L");
+    panel(1)->setLongAnswer(longFirst);
 
     // Stacked in twips, so rounding never adds up down a long question.
     const int gap = count < kCrowded ? kPanelGapTwips : kCrowdedGapTwips;
@@ -96,8 +107,7 @@ void AnswerSheet::fill(const PaperSession &session, int question)
     int bottom = 0;
     for (int k = 1; k <= kPanels; ++k) {
         SlotPanel *p = panel(k);
-        const int height = k == 1 && p->height() > Px(SlotPanel::kHeightTwips) ? SlotPanel::kLongHeightTwips
-                                                                                : SlotPanel::kHeightTwips;
+        const int height = k == 1 && longFirst ? SlotPanel::kLongHeightTwips : SlotPanel::kHeightTwips;
         p->move(0, Px(top));
         p->setVisible(k <= count);
         if (k <= count)
@@ -112,9 +122,7 @@ void AnswerSheet::fill(const PaperSession &session, int question)
 
 void AnswerSheet::collect(PaperSession &session, int question) const
 {
-    const PaperContent &content = session.content();
-    const int d = content.firstSlotOf(question) - 1;
-    const int count = std::min<int>(content.slotCounts.value(question - 1), kPanels);
+    const auto [d, count] = slotsOf(session.content(), question);
     for (int k = 1; k <= count && d + k - 1 < session.answers.size(); ++k)
         session.answers[d + k - 1] = answerBox(k)->text();
 }
@@ -122,7 +130,7 @@ void AnswerSheet::collect(PaperSession &session, int question) const
 void AnswerSheet::setMarked(bool marked)
 {
     for (SlotPanel *p : m_panels) {
-        p->answerBox()->setLocked(marked);
+        p->answerBox()->setReadOnly(marked);
         p->resultLabel()->setVisible(marked);
     }
 }

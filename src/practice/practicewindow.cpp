@@ -128,8 +128,7 @@ PracticeWindow::PracticeWindow(const PracticeSetup &setup, QWidget *parent)
 
 PracticeWindow::~PracticeWindow()
 {
-    if (!m_pageFile.isEmpty() && QFile::exists(m_pageFile))
-        QFile::remove(m_pageFile);
+    removePageFile();
 }
 
 void PracticeWindow::buildToolBar()
@@ -287,6 +286,12 @@ bool PracticeWindow::Form_Load()
     return true;
 }
 
+void PracticeWindow::removePageFile()
+{
+    if (!m_pageFile.isEmpty() && QFile::exists(m_pageFile))
+        QFile::remove(m_pageFile);
+}
+
 QString PracticeWindow::Status() const
 {
     return m_session ? m_session->status() : QStringLiteral("0");
@@ -299,8 +304,7 @@ bool PracticeWindow::marked() const
 
 void PracticeWindow::showQuestion(int question)
 {
-    if (!m_pageFile.isEmpty() && QFile::exists(m_pageFile))
-        QFile::remove(m_pageFile);
+    removePageFile();
     const QString id = m_session->content().questionIds.value(question - 1);
     m_pageFile = m_setup.folder + QStringLiteral("/temppaper") + id + QStringLiteral(".mht");
     if (ExtractResourceToFile(id.toInt(), QStringLiteral("Custom"), m_pageFile) == 0)
@@ -465,8 +469,7 @@ void PracticeWindow::Unload()
         m_sheet->collect(*m_session, m_question);
         saveAnswers();
     }
-    if (!m_pageFile.isEmpty() && QFile::exists(m_pageFile))
-        QFile::remove(m_pageFile);
+    removePageFile();
     if (m_setup.refresh)
         m_setup.refresh();
 }

@@ -83,6 +83,7 @@ private:
     void buildBottomBand();
     void layoutWindow();
     void showQuestion(int question);
+    void removePageFile();
     void moveTo(int question, bool focusAnswer);
     bool saveAnswers();
     void fillRemaining();
