@@ -8,7 +8,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include "testwidgets.h"
+
 using namespace kw;
+using kwtest::find;
 
 class TestPopUp : public QObject {
     Q_OBJECT
@@ -16,14 +19,6 @@ class TestPopUp : public QObject {
     QTemporaryDir m_dir;
     std::unique_ptr<Pictures> m_pictures;
 
-    template <typename T>
-    static T *find(const QWidget *dialog, const QString &name)
-    {
-        T *child = dialog->findChild<T *>(name);
-        if (!child)
-            qFatal("no control %s", qPrintable(name));
-        return child;
-    }
 
 private slots:
     void initTestCase()

@@ -16,6 +16,7 @@
 #include "dialoganswerer.h"
 #include "testclock.h"
 #include "testfiles.h"
+#include "testwidgets.h"
 
 using namespace kw;
 using kwtest::readAll;
@@ -63,10 +64,7 @@ struct Window {
     template <typename T>
     T *find(const QString &name) const
     {
-        T *child = contents->findChild<T *>(name);
-        if (!child)
-            qFatal("no control %s", qPrintable(name));
-        return child;
+        return kwtest::find<T>(contents.get(), name);
     }
 };
 

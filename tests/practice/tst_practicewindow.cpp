@@ -30,8 +30,10 @@
 #include "dialoganswerer.h"
 #include "testclock.h"
 #include "testfiles.h"
+#include "testwidgets.h"
 
 using namespace kw;
+using kwtest::find;
 
 namespace {
 
@@ -39,15 +41,6 @@ const QString kMarking = QStringLiteral("Marking|Do you want to mark your practi
 const QString kMarkingBlank =
     QStringLiteral("Marking|You have not answered all the questions.  Do you still want to mark your practice?");
 const QString kClose = QStringLiteral("Close Practice|Confirm?");
-
-template <typename T>
-T *find(const QWidget *window, const QString &name)
-{
-    T *child = window->findChild<T *>(name);
-    if (!child)
-        qFatal("no control %s", qPrintable(name));
-    return child;
-}
 
 AnswerBox *box(const QWidget *window, int k)
 {
