@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QLabel>
+#include <QPointer>
+
+class QAction;
 
 namespace kw {
 
@@ -11,11 +14,22 @@ class ClickLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // A click on the caption triggers the action while it is enabled; the
+    // caption's text, tool tip and enabled state follow the action.
+    void setAction(QAction *action);
+    QAction *action() const { return m_action; }
+
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void followAction();
+
+    QPointer<QAction> m_action;
+    QMetaObject::Connection m_actionChanged;
 };
 
 } // namespace kw
