@@ -7,13 +7,12 @@
 #include "data/papercontent.h"
 #include "data/resources.h"
 #include "data/runtimeerror.h"
-#include "data/taggedrecords.h"
+#include "data/recordfile.h"
 
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryDir>
 
 namespace kw {
 
@@ -24,27 +23,20 @@ constexpr int kMaxFollowers = 20;
 
 struct Checker {
     const ResourceLookup &lookup;
-    QTemporaryDir scratch;
     QStringList problems;
     QSet<QString> idsSeen;
 
     void problem(const QString &text) { problems.append(text); }
 
-    // Writes a resource out so the player's own readers can read it.
-    std::optional<QString> file(int id)
+    // Parses a resource with the player's own reader.
+    std::optional<RecordFile> table(int id)
     {
         const std::optional<QByteArray> bytes = lookup(id);
         if (!bytes) {
             problem(QStringLiteral("resource %1 is missing").arg(id));
             return std::nullopt;
         }
-        const QString path = scratch.filePath(QString::number(id));
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(*bytes) != bytes->size()) {
-            problem(QStringLiteral("resource %1 cannot be written out to check it").arg(id));
-            return std::nullopt;
-        }
-        return path;
+        return RecordFile::fromBytes(*bytes, QString::number(id));
     }
 
     // Record keys of a table, in file order.
@@ -101,7 +93,7 @@ struct Checker {
             int size = 1;
             while (head + size <= keys.size() && keys.at(head + size - 1) == QLatin1String(" "))
                 ++size;
-            const int alternatives = int(AlternativesOf(keys.at(head - 1)).size());
+            const int alternatives = int(alternativesOf(keys.at(head - 1)).size());
             if (size > 1 && alternatives < size)
                 problem(QStringLiteral("%1 slot %2: a group of %3 slots has only %4 alternatives")
                             .arg(where)
@@ -126,7 +118,7 @@ struct Checker {
         }
         if (!bytes->contains("\r\n") || bytes->count('\n') != bytes->count("\r\n"))
             problem(QStringLiteral("question %1: page lines must end in CR LF").arg(id));
-        const MhtmlDocument page = ParseMhtml(*bytes);
+        const MhtmlDocument page = parseMhtml(*bytes);
         if (!page.error.isEmpty()) {
             problem(QStringLiteral("question %1: page is not MIME HTML: %2").arg(id, page.error));
             return;
@@ -138,7 +130,7 @@ struct Checker {
         QSet<QByteArray> partIds;
         for (const MhtmlPart &part : page.parts)
             partIds.insert(part.contentId);
-        for (const QByteArray &ref : ContentIdReferences(page.parts.first().body)) {
+        for (const QByteArray &ref : contentIdReferences(page.parts.first().body)) {
             if (!partIds.contains(ref))
                 problem(QStringLiteral("question %1: page refers to cid:%2, which it does not hold").arg(id, QString::fromUtf8(ref)));
         }
@@ -162,20 +154,20 @@ struct Checker {
                 problem(QStringLiteral("%1: topic %2 has no name").arg(name).arg(t + 1));
         }
 
-        std::optional<QString> tables[6];
-        for (int table = 2; table <= 5; ++table)
-            tables[table] = file(ContentTableResource(s, table));
+        std::optional<RecordFile> tables[6];
+        for (int number = 2; number <= 5; ++number)
+            tables[number] = table(contentTableResource(s, number));
         if (!tables[2] || !tables[3] || !tables[4] || !tables[5])
             return;
         for (int table = 2; table <= 5; ++table)
-            checkOrder(ContentTableResource(s, table), keysInOrder(*lookup(ContentTableResource(s, table))));
-        const QStringList keyIds = keysInOrder(*lookup(ContentTableResource(s, 3)));
+            checkOrder(contentTableResource(s, table), keysInOrder(*lookup(contentTableResource(s, table))));
+        const QStringList keyIds = keysInOrder(*lookup(contentTableResource(s, 3)));
         for (int table = 4; table <= 5; ++table) {
-            if (keysInOrder(*lookup(ContentTableResource(s, table))) != keyIds)
+            if (keysInOrder(*lookup(contentTableResource(s, table))) != keyIds)
                 problem(QStringLiteral("%1: tables %2 and %3 list different questions")
                             .arg(name)
-                            .arg(ContentTableResource(s, 3))
-                            .arg(ContentTableResource(s, table)));
+                            .arg(contentTableResource(s, 3))
+                            .arg(contentTableResource(s, table)));
         }
 
         QList<int> slotsPerPaper;
@@ -184,13 +176,13 @@ struct Checker {
             const int paper = 100 + index;
             const QString where = QStringLiteral("%1 paper %2").arg(name).arg(paper);
             try {
-                const QStringList ids = GetAllRecordFields(*tables[2], QString::number(paper));
+                const QStringList ids = tables[2]->allFields(QString::number(paper));
                 usedIds += ids;
-                const QStringList keys = GetFieldsForKeys(*tables[3], ids);
-                const QStringList types = GetFieldsForKeys(*tables[4], ids);
-                const QStringList marks = GetFieldsForKeys(*tables[5], ids);
-                const QList<int> counts[3] = {CountFieldsForKeys(*tables[3], ids), CountFieldsForKeys(*tables[4], ids),
-                                              CountFieldsForKeys(*tables[5], ids)};
+                const QStringList keys = tables[3]->fieldsForKeys(ids);
+                const QStringList types = tables[4]->fieldsForKeys(ids);
+                const QStringList marks = tables[5]->fieldsForKeys(ids);
+                const QList<int> counts[3] = {tables[3]->fieldCountsForKeys(ids), tables[4]->fieldCountsForKeys(ids),
+                                              tables[5]->fieldCountsForKeys(ids)};
                 for (int q = 0; q < ids.size(); ++q) {
                     if (counts[0].at(q) != counts[1].at(q) || counts[0].at(q) != counts[2].at(q))
                         problem(QStringLiteral("%1 question %2: %3 keys, %4 types, %5 marks")
@@ -215,7 +207,7 @@ struct Checker {
                     const QString at = QStringLiteral("%1 slot %2 (question %3)")
                                            .arg(where)
                                            .arg(v)
-                                           .arg(ids.at(QuestionOfSlot(counts[0], v) - 1));
+                                           .arg(ids.at(questionOfSlot(counts[0], v) - 1));
                     bool whole = false;
                     const int mark = marks.at(v - 1).toInt(&whole);
                     if (!whole || mark < 1)
@@ -223,7 +215,7 @@ struct Checker {
                     else
                         total += mark;
                     if (keys.at(v - 1) != QLatin1String(" ")) {
-                        const QString form = KeyFormProblem(types.at(v - 1), keys.at(v - 1));
+                        const QString form = keyFormProblem(types.at(v - 1), keys.at(v - 1));
                         if (!form.isEmpty())
                             problem(at + QStringLiteral(": ") + form);
                     }
@@ -241,10 +233,10 @@ struct Checker {
                 problem(QStringLiteral("%1: question %2 is in the tables but on no paper").arg(name, id));
         }
 
-        checkTemplate(ProgressTemplateResource(s, 1), SummaryTemplate(subject.paperCount));
+        checkTemplate(progressTemplateResource(s, 1), summaryTemplate(subject.paperCount));
         for (int f = 2; f <= 5; ++f)
-            checkTemplate(ProgressTemplateResource(s, f), PaperTemplate(slotsPerPaper));
-        checkTemplate(ProgressTemplateResource(s, 6), kTrendTemplate);
+            checkTemplate(progressTemplateResource(s, f), paperTemplate(slotsPerPaper));
+        checkTemplate(progressTemplateResource(s, 6), kTrendTemplate);
     }
 
     void checkTemplate(int id, const QByteArray &expected)
@@ -258,12 +250,12 @@ struct Checker {
 
     void run()
     {
-        const std::optional<QString> path = file(kCatalogueResource);
-        if (!path)
+        const std::optional<RecordFile> file = table(kCatalogueResource);
+        if (!file)
             return;
         Catalogue catalogue;
         try {
-            catalogue = ReadCatalogue(*path);
+            catalogue = readCatalogue(*file);
         } catch (const RuntimeError &error) {
             problem(QStringLiteral("catalogue cannot be read: %1").arg(error.detail()));
             return;
@@ -292,17 +284,17 @@ struct Checker {
 
 } // namespace
 
-ResourceLookup EmbeddedCourse()
+ResourceLookup embeddedCourse()
 {
     return [](int id) -> std::optional<QByteArray> {
-        QFile f(ResourcePath(id, QStringLiteral("Custom")));
+        QFile f(resourcePath(id, QStringLiteral("Custom")));
         if (!f.open(QIODevice::ReadOnly))
             return std::nullopt;
         return f.readAll();
     };
 }
 
-QString KeyFormProblem(const QString &type, const QString &key)
+QString keyFormProblem(const QString &type, const QString &key)
 {
     static const QRegularExpression number(QStringLiteral("^-?\\d+(\\.\\d+)?$"));
     static const QRegularExpression option(QStringLiteral("^[1-9]$"));
@@ -324,20 +316,20 @@ QString KeyFormProblem(const QString &type, const QString &key)
     if (type == QLatin1String("M") || type == QLatin1String("G")) {
         if (!key.startsWith(QLatin1Char(';')) || key.size() < 2)
             return QStringLiteral("%1 key \"%2\" must list alternatives, each after ';'").arg(type, key);
-        for (const QString &alternative : AlternativesOf(key)) {
-            if (NormaliseAnswer(alternative).isEmpty())
+        for (const QString &alternative : alternativesOf(key)) {
+            if (normaliseAnswer(alternative).isEmpty())
                 return QStringLiteral("%1 key \"%2\" has an empty alternative").arg(type, key);
         }
         return {};
     }
     if (type == QLatin1String("T") || type == QLatin1String("L"))
-        return NormaliseAnswer(key).isEmpty() ? QStringLiteral("%1 key is empty").arg(type) : QString();
+        return normaliseAnswer(key).isEmpty() ? QStringLiteral("%1 key is empty").arg(type) : QString();
     return QStringLiteral("unknown type letter \"%1\"").arg(type);
 }
 
-QStringList CheckCourse(const ResourceLookup &lookup)
+QStringList checkCourse(const ResourceLookup &lookup)
 {
-    Checker checker{lookup, {}, {}, {}};
+    Checker checker{lookup, {}, {}};
     checker.run();
     return checker.problems;
 }

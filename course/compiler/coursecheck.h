@@ -12,14 +12,14 @@ namespace kw {
 using ResourceLookup = std::function<std::optional<QByteArray>(int id)>;
 
 // The course embedded in this executable.
-ResourceLookup EmbeddedCourse();
+ResourceLookup embeddedCourse();
 
 // Checks a compiled course the way the player will read it and returns one
 // line per problem (empty when the course is sound).
-QStringList CheckCourse(const ResourceLookup &lookup);
+QStringList checkCourse(const ResourceLookup &lookup);
 
 // The problem with a key of the given type letter standing alone, or "".
 // Group membership (single-space keys) is checked with the paper.
-QString KeyFormProblem(const QString &type, const QString &key);
+QString keyFormProblem(const QString &type, const QString &key);
 
 } // namespace kw

@@ -3,7 +3,9 @@
 #include "compiler/mhtml.h"
 #include "data/catalogue.h"
 #include "data/resources.h"
-#include "data/taggedrecords.h"
+#include "data/progressfiles.h"
+#include "data/recordfile.h"
+#include "data/storabletext.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -28,7 +30,7 @@ QByteArray shippedTable(const QStringList &records)
 
 QString record(const QString &key, const QStringList &fields)
 {
-    return BuildRecordLine(key, fields, int(fields.size()));
+    return RecordFile::recordLine(key, fields);
 }
 
 QByteArray contentType(const QString &file)
@@ -96,18 +98,18 @@ QByteArray compilePage(const SourceQuestion &question, int number, const QString
                   html.toUtf8()});
     parts.append({"text/css; charset=utf-8", "style.css@kestrelworks", QByteArray(), stylesheet});
     parts += pictures;
-    return BuildMhtml("Question " + QByteArray::number(number), parts);
+    return buildMhtml("Question " + QByteArray::number(number), parts);
 }
 
 void requireStorable(const QString &text, const QString &where, QStringList *problems)
 {
-    if (FieldTextIsUnsafe(text) || text.contains(QLatin1Char('\t')))
-        problems->append(QStringLiteral("%1: \"%2\" holds '>', '#', a tab or a line break").arg(where, text));
+    if (!isStorableText(text))
+        problems->append(QStringLiteral("%1: \"%2\" holds '>', '#' or a control character").arg(where, text));
 }
 
 } // namespace
 
-QByteArray PaperTemplate(const QList<int> &slotsPerPaper)
+QByteArray paperTemplate(const QList<int> &slotsPerPaper)
 {
     QStringList records;
     for (int i = 0; i < slotsPerPaper.size(); ++i)
@@ -115,17 +117,19 @@ QByteArray PaperTemplate(const QList<int> &slotsPerPaper)
     return shippedTable(records);
 }
 
-QByteArray SummaryTemplate(int paperCount)
+QByteArray summaryTemplate(int paperCount)
 {
     QStringList records;
-    for (const char *key : {"FSE", "SSE", "LTM", "CDD"})
-        records.append(QStringLiteral("#%1#").arg(QLatin1String(key)) + QString(paperCount, QLatin1Char('>')));
-    for (const char *key : {"FST", "SST"})
-        records.append(record(QLatin1String(key), QStringList(paperCount, QStringLiteral("0"))));
+    for (SummaryField field : kSummaryFields) {
+        if (isStateField(field))
+            records.append(record(summaryKey(field), QStringList(paperCount, QStringLiteral("0"))));
+        else
+            records.append(QStringLiteral("#%1#").arg(summaryKey(field)) + QString(paperCount, QLatin1Char('>')));
+    }
     return shippedTable(records);
 }
 
-CompiledCourse CompileCourse(const CourseSource &course, QStringList *problems)
+CompiledCourse compileCourse(const CourseSource &course, QStringList *problems)
 {
     CompiledCourse out;
     QByteArray stylesheet;
@@ -185,27 +189,38 @@ CompiledCourse CompileCourse(const CourseSource &course, QStringList *problems)
                     problems->append(QStringLiteral("%1: question id \"%2\" is not five digits").arg(where, question.id));
                     continue;
                 }
+                // Its page would replace a table, template or skin graphic.
+                if (isReservedResource(id)) {
+                    problems->append(QStringLiteral("%1: question id \"%2\" is reserved for the course's own "
+                                                    "resources (%3-%4 and %5-%6)")
+                                         .arg(where, question.id)
+                                         .arg(kFirstSkinResource)
+                                         .arg(kLastSkinResource)
+                                         .arg(kCatalogueResource)
+                                         .arg(kLastTableResource));
+                    continue;
+                }
                 out.insert(id, compilePage(question, q + 1, folder, stylesheet, where, problems));
             }
             papers.append(record(QString::number(paper.number), ids));
             slotsPerPaper.append(paperSlots);
         }
-        out.insert(ContentTableResource(s, 2), shippedTable(papers));
-        out.insert(ContentTableResource(s, 3), shippedTable(keys));
-        out.insert(ContentTableResource(s, 4), shippedTable(types));
-        out.insert(ContentTableResource(s, 5), shippedTable(marks));
+        out.insert(contentTableResource(s, 2), shippedTable(papers));
+        out.insert(contentTableResource(s, 3), shippedTable(keys));
+        out.insert(contentTableResource(s, 4), shippedTable(types));
+        out.insert(contentTableResource(s, 5), shippedTable(marks));
 
-        const QByteArray perPaper = PaperTemplate(slotsPerPaper);
-        out.insert(ProgressTemplateResource(s, 1), SummaryTemplate(int(subject.papers.size())));
+        const QByteArray perPaper = paperTemplate(slotsPerPaper);
+        out.insert(progressTemplateResource(s, 1), summaryTemplate(int(subject.papers.size())));
         for (int file = 2; file <= 5; ++file)
-            out.insert(ProgressTemplateResource(s, file), perPaper);
-        out.insert(ProgressTemplateResource(s, 6), kTrendTemplate);
+            out.insert(progressTemplateResource(s, file), perPaper);
+        out.insert(progressTemplateResource(s, 6), kTrendTemplate);
     }
     out.insert(kCatalogueResource, shippedTable(catalogue));
     return out;
 }
 
-bool WriteCompiledCourse(const CompiledCourse &course, const QString &folder, const QString &qrcPath,
+bool writeCompiledCourse(const CompiledCourse &course, const QString &folder, const QString &qrcPath,
                          QStringList *problems)
 {
     auto writeIfChanged = [&](const QString &path, const QByteArray &bytes) {

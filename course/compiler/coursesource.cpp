@@ -112,7 +112,7 @@ SourcePaper readPaper(const QString &path, int number, QStringList *problems)
 
 } // namespace
 
-CourseSource ReadCourseSource(const QString &root, QStringList *problems)
+CourseSource readCourseSource(const QString &root, QStringList *problems)
 {
     CourseSource course;
     course.root = QDir(root).absolutePath();
@@ -134,7 +134,7 @@ CourseSource ReadCourseSource(const QString &root, QStringList *problems)
     return course;
 }
 
-QStringList CourseSourceFiles(const CourseSource &course)
+QStringList courseSourceFiles(const CourseSource &course)
 {
     static const QRegularExpression picture(QStringLiteral("<img[^>]*\\ssrc=\"([^\"]+)\""));
     QStringList files{course.root + QStringLiteral("/catalogue.txt"), course.root + QStringLiteral("/style.css")};

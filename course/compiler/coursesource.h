@@ -50,10 +50,10 @@ inline constexpr int kPapersPerTopic = 5;
 
 // Reads the course under root. Problems the sources cannot be read past are
 // appended to problems as "file:line: message"; the rest is read as far as it goes.
-CourseSource ReadCourseSource(const QString &root, QStringList *problems);
+CourseSource readCourseSource(const QString &root, QStringList *problems);
 
 // Every source file the course is made of (catalogue, papers, stylesheet,
 // pictures the papers use), for build dependencies.
-QStringList CourseSourceFiles(const CourseSource &course);
+QStringList courseSourceFiles(const CourseSource &course);
 
 } // namespace kw

@@ -22,10 +22,10 @@ int main(int argc, char *argv[])
     }
 
     QStringList problems;
-    const kw::CourseSource source = kw::ReadCourseSource(args.at(1), &problems);
-    const kw::CompiledCourse course = kw::CompileCourse(source, &problems);
+    const kw::CourseSource source = kw::readCourseSource(args.at(1), &problems);
+    const kw::CompiledCourse course = kw::compileCourse(source, &problems);
     if (problems.isEmpty()) {
-        problems += kw::CheckCourse([&course](int id) -> std::optional<QByteArray> {
+        problems += kw::checkCourse([&course](int id) -> std::optional<QByteArray> {
             if (!course.contains(id))
                 return std::nullopt;
             return course.value(id);
@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
         err << "kwcompile: " << problems.size() << " problem(s); the course was not compiled\n";
         return 1;
     }
-    if (!kw::WriteCompiledCourse(course, args.at(2), args.at(3), &problems)) {
+    if (!kw::writeCompiledCourse(course, args.at(2), args.at(3), &problems)) {
         for (const QString &problem : std::as_const(problems))
             err << "kwcompile: " << problem << '\n';
         return 1;

@@ -72,7 +72,7 @@ std::pair<QList<QByteArray>, QByteArray> splitEntity(const QByteArray &entity)
 
 } // namespace
 
-QByteArray EncodeQuotedPrintable(const QByteArray &bytes)
+QByteArray encodeQuotedPrintable(const QByteArray &bytes)
 {
     QByteArray out;
     const QList<QByteArray> lines = QByteArray(bytes).replace("\r\n", "\n").split('\n');
@@ -100,7 +100,7 @@ QByteArray EncodeQuotedPrintable(const QByteArray &bytes)
     return out;
 }
 
-QByteArray DecodeQuotedPrintable(const QByteArray &bytes)
+QByteArray decodeQuotedPrintable(const QByteArray &bytes)
 {
     QByteArray out;
     out.reserve(bytes.size());
@@ -130,7 +130,7 @@ QByteArray DecodeQuotedPrintable(const QByteArray &bytes)
     return out;
 }
 
-QByteArray BuildMhtml(const QByteArray &subject, const QList<MhtmlPart> &parts)
+QByteArray buildMhtml(const QByteArray &subject, const QList<MhtmlPart> &parts)
 {
     QByteArray out;
     out += "From: <Saved by Kestrelworks>\r\n";
@@ -148,13 +148,13 @@ QByteArray BuildMhtml(const QByteArray &subject, const QList<MhtmlPart> &parts)
             out += "Content-Location: " + part.location + "\r\n";
         out += "\r\n";
         // The line end before the next boundary belongs to the boundary.
-        out += isText(part.contentType) ? EncodeQuotedPrintable(part.body) : base64Lines(part.body);
+        out += isText(part.contentType) ? encodeQuotedPrintable(part.body) : base64Lines(part.body);
     }
     out += "\r\n--" + kBoundary + "--\r\n";
     return out;
 }
 
-MhtmlDocument ParseMhtml(const QByteArray &bytes)
+MhtmlDocument parseMhtml(const QByteArray &bytes)
 {
     MhtmlDocument document;
     const auto [headLines, body] = splitEntity(bytes);
@@ -194,7 +194,7 @@ MhtmlDocument ParseMhtml(const QByteArray &bytes)
             part.contentId = part.contentId.mid(1, part.contentId.size() - 2);
         const QByteArray encoding = header(partHeaders, "content-transfer-encoding").toLower();
         if (encoding == "quoted-printable")
-            part.body = DecodeQuotedPrintable(partBody);
+            part.body = decodeQuotedPrintable(partBody);
         else if (encoding == "base64")
             part.body = QByteArray::fromBase64(partBody);
         else
@@ -207,7 +207,7 @@ MhtmlDocument ParseMhtml(const QByteArray &bytes)
     return document;
 }
 
-QList<QByteArray> ContentIdReferences(const QByteArray &html)
+QList<QByteArray> contentIdReferences(const QByteArray &html)
 {
     static const QRegularExpression reference(QStringLiteral("(?:src|href)\\s*=\\s*\"cid:([^\"]+)\""));
     QList<QByteArray> ids;

@@ -18,19 +18,19 @@ struct MhtmlPart {
 
 // The first part is the page itself. Text parts are written quoted-printable,
 // everything else base64; lines end in CR LF throughout.
-QByteArray BuildMhtml(const QByteArray &subject, const QList<MhtmlPart> &parts);
+QByteArray buildMhtml(const QByteArray &subject, const QList<MhtmlPart> &parts);
 
 struct MhtmlDocument {
     QList<MhtmlPart> parts;
     QString error; // empty when the archive could be read
 };
 
-MhtmlDocument ParseMhtml(const QByteArray &bytes);
+MhtmlDocument parseMhtml(const QByteArray &bytes);
 
-QByteArray EncodeQuotedPrintable(const QByteArray &bytes);
-QByteArray DecodeQuotedPrintable(const QByteArray &bytes);
+QByteArray encodeQuotedPrintable(const QByteArray &bytes);
+QByteArray decodeQuotedPrintable(const QByteArray &bytes);
 
 // The "cid:" references of an HTML text (src and href attributes).
-QList<QByteArray> ContentIdReferences(const QByteArray &html);
+QList<QByteArray> contentIdReferences(const QByteArray &html);
 
 } // namespace kw

@@ -5,20 +5,9 @@
 #include "data/resources.h"
 #include "data/runtimeerror.h"
 
-#include <QTemporaryDir>
-
 namespace kw {
 
 namespace {
-
-// The readers work through temporary copies, which go into a folder of our own.
-bool scratchFolder(QTemporaryDir &dir, QTextStream &err)
-{
-    if (dir.isValid())
-        return true;
-    err << "kwcourse: no temporary folder: " << dir.errorString() << '\n';
-    return false;
-}
 
 bool toNumber(const QString &text, int *value)
 {
@@ -29,13 +18,10 @@ bool toNumber(const QString &text, int *value)
 
 } // namespace
 
-int RunList(QTextStream &out, QTextStream &err)
+int runList(QTextStream &out, QTextStream &err)
 {
-    QTemporaryDir dir;
-    if (!scratchFolder(dir, err))
-        return 1;
     try {
-        const Catalogue catalogue = LoadCatalogue(dir.path());
+        const Catalogue catalogue = loadCatalogue();
         if (catalogue.title.isEmpty() && catalogue.code.isEmpty()) {
             err << "kwcourse: this executable carries no catalogue\n";
             return 1;
@@ -61,7 +47,7 @@ int RunList(QTextStream &out, QTextStream &err)
     return 0;
 }
 
-int RunPaper(const QString &subjectText, const QString &paperText, QTextStream &out, QTextStream &err)
+int runPaper(const QString &subjectText, const QString &paperText, QTextStream &out, QTextStream &err)
 {
     int subject = 0;
     int paper = 0;
@@ -69,15 +55,12 @@ int RunPaper(const QString &subjectText, const QString &paperText, QTextStream &
         err << "kwcourse: usage: kwcourse paper SUBJECT PAPER   (SUBJECT 1-3, PAPER such as 101)\n";
         return 2;
     }
-    QTemporaryDir dir;
-    if (!scratchFolder(dir, err))
-        return 1;
     try {
-        const PaperContent content = LoadPaperContent(dir.path(), subject, paper);
+        const PaperContent content = loadPaperContent(subject, paper);
         out << "Questions: " << content.questionIds.join(QLatin1Char(' ')) << '\n';
         for (int slot = 1; slot <= content.slotCount(); ++slot) {
             out << slot << '\t' << content.questionIds.at(content.questionOfSlot(slot) - 1) << '\t'
-                << content.keys.at(slot - 1) << '\t' << content.types.at(slot - 1) << '\t'
+                << content.keys.at(slot - 1) << '\t' << slotTypeLetter(content.types.at(slot - 1)) << '\t'
                 << content.marks.at(slot - 1) << '\n';
         }
         out << "Total marks: " << content.totalMarks << '\n';
@@ -88,9 +71,9 @@ int RunPaper(const QString &subjectText, const QString &paperText, QTextStream &
     return 0;
 }
 
-int RunValidate(const ResourceLookup &lookup, QTextStream &out, QTextStream &err)
+int runValidate(const ResourceLookup &lookup, QTextStream &out, QTextStream &err)
 {
-    const QStringList problems = CheckCourse(lookup);
+    const QStringList problems = checkCourse(lookup);
     for (const QString &problem : problems)
         err << problem << '\n';
     if (!problems.isEmpty()) {
@@ -101,14 +84,14 @@ int RunValidate(const ResourceLookup &lookup, QTextStream &out, QTextStream &err
     return 0;
 }
 
-int RunPage(const QString &idText, const QString &file, QTextStream &err)
+int runPage(const QString &idText, const QString &file, QTextStream &err)
 {
     int id = 0;
     if (!toNumber(idText, &id)) {
         err << "kwcourse: usage: kwcourse page ID FILE\n";
         return 2;
     }
-    const int error = ExtractResourceToFile(id, QStringLiteral("Custom"), file);
+    const int error = extractResourceToFile(id, QStringLiteral("Custom"), file);
     if (error != 0) {
         err << "kwcourse: page " << idText << " cannot be written to " << file << " (error " << error << ")\n";
         return 1;

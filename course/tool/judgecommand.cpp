@@ -2,45 +2,63 @@
 
 #include "checking/answercheck.h"
 #include "checking/slotjudging.h"
+#include "data/recordfile.h"
 #include "data/runtimeerror.h"
-#include "data/taggedrecords.h"
 
 #include <QStringList>
 
+#include <optional>
+
 namespace kw {
 
-int RunJudge(QTextStream &in, QTextStream &out, QTextStream &err)
+namespace {
+
+std::optional<SlotType> typeOf(const QString &letter)
 {
-    QStringList types;
+    return letter.size() == 1 ? slotTypeFromLetter(letter.at(0)) : std::nullopt;
+}
+
+} // namespace
+
+int runJudge(QTextStream &in, QTextStream &out, QTextStream &err)
+{
+    QList<std::optional<SlotType>> types;
     QStringList keys;
     QStringList answers;
     QStringList problems; // per slot: why it cannot be judged, or empty
 
-    for (const QString &line : SplitTextLines(in.readAll())) {
+    for (const QString &line : RecordFile::splitLines(in.readAll())) {
         const QStringList parts = line.split(QLatin1Char('\t'));
         if (parts.size() != 3) {
-            types.append(QString());
+            types.append(std::nullopt);
             keys.append(QString());
             answers.append(QString());
             problems.append(QStringLiteral("expected TYPE<TAB>KEY<TAB>ANSWER, found %1 field(s)").arg(parts.size()));
             continue;
         }
-        types.append(parts.at(0));
+        types.append(typeOf(parts.at(0)));
         keys.append(parts.at(1));
         answers.append(parts.at(2));
         problems.append(QString());
     }
 
+    // judgeSlot reads only the judged slot's own type, and a slot of a type
+    // no rule knows is never judged, so any type can stand in for it here.
+    QList<SlotType> knownTypes;
+    for (const std::optional<SlotType> &type : std::as_const(types))
+        knownTypes.append(type.value_or(SlotType::Word));
+
     int status = 0;
     for (int slot = 1; slot <= types.size(); ++slot) {
         QString problem = problems.at(slot - 1);
-        QString result;
+        const std::optional<SlotType> type = types.at(slot - 1);
+        Verdict result = Verdict::Unmarked;
         QString model;
-        if (problem.isEmpty()) {
+        if (problem.isEmpty() && type) {
             try {
-                result = JudgeSlot(answers, keys, types, slot);
-                if (types.at(slot - 1) == QLatin1String("G"))
-                    model = GroupModelAnswer(answers, keys, types, slot);
+                result = judgeSlot(answers, keys, knownTypes, slot);
+                if (*type == SlotType::Group)
+                    model = groupModelAnswer(answers, keys, slot);
             } catch (const RuntimeError &error) {
                 problem = QStringLiteral("%1 (error %2)").arg(error.detail()).arg(error.number());
             }
@@ -51,7 +69,7 @@ int RunJudge(QTextStream &in, QTextStream &out, QTextStream &err)
             status = 1;
             continue;
         }
-        out << result << '\t' << model << '\n';
+        out << verdictText(result) << '\t' << model << '\n';
     }
     out.flush();
     err.flush();

@@ -8,6 +8,6 @@ namespace kw {
 // slots of one paper, in order) and writes RESULT<TAB>MODEL per slot, judging
 // exactly as marking does. Slots that cannot be judged print "ERROR<TAB>" and
 // a line on err. Returns the exit status: 0, or 1 when any slot failed.
-int RunJudge(QTextStream &in, QTextStream &out, QTextStream &err);
+int runJudge(QTextStream &in, QTextStream &out, QTextStream &err);
 
 } // namespace kw

@@ -31,15 +31,15 @@ int main(int argc, char *argv[])
 
     const QString command = args.value(0);
     if (command == QLatin1String("judge") && args.size() == 1)
-        return kw::RunJudge(in, out, err);
+        return kw::runJudge(in, out, err);
     if (command == QLatin1String("list") && args.size() == 1)
-        return kw::RunList(out, err);
+        return kw::runList(out, err);
     if (command == QLatin1String("paper") && args.size() == 3)
-        return kw::RunPaper(args.at(1), args.at(2), out, err);
+        return kw::runPaper(args.at(1), args.at(2), out, err);
     if (command == QLatin1String("validate") && args.size() == 1)
-        return kw::RunValidate(kw::EmbeddedCourse(), out, err);
+        return kw::runValidate(kw::embeddedCourse(), out, err);
     if (command == QLatin1String("page") && args.size() == 3)
-        return kw::RunPage(args.at(1), args.at(2), err);
+        return kw::runPage(args.at(1), args.at(2), err);
 
     err << kUsage;
     err.flush();

@@ -6,8 +6,6 @@ namespace kw {
 
 namespace {
 
-const QString kYes = QStringLiteral("Y");
-const QString kNo = QStringLiteral("N");
 const QString kFollowerKey = QStringLiteral(" ");
 constexpr int kFollowerReach = 20; // a group is a head and at most 20 followers
 
@@ -50,7 +48,7 @@ int headOf(const QStringList &keys, int slot)
 
 bool sameAnswer(const QString &a, const QString &b)
 {
-    return NormaliseAnswer(a) == NormaliseAnswer(b);
+    return normaliseAnswer(a) == normaliseAnswer(b);
 }
 
 // Empties every alternative that one of slots first..last answered.
@@ -65,7 +63,7 @@ void removeGiven(QStringList &alternatives, const QStringList &answers, int firs
     }
 }
 
-QString checkNumber(const QString &entered, const QString &key, const QLocale &locale)
+Verdict checkNumber(const QString &entered, const QString &key, const QLocale &locale)
 {
     const QString answer = trimSpaces(entered);
     bool ok = false;
@@ -73,18 +71,18 @@ QString checkNumber(const QString &entered, const QString &key, const QLocale &l
     if (!ok) // a pupil in a comma locale may still type the decimal point
         value = QLocale::c().toDouble(answer, &ok);
     if (!ok)
-        return kNo;
+        return Verdict::Wrong;
     bool keyOk = false;
     const double expected = QLocale::c().toDouble(trimSpaces(key), &keyOk);
     if (!keyOk)
         throw RuntimeError(ErrorKind::TypeMismatch, QStringLiteral("number key \"%1\" is not a number").arg(key));
-    return value == expected ? kYes : kNo;
+    return value == expected ? Verdict::Right : Verdict::Wrong;
 }
 
 // Ratios, fractions and mixed numbers: spaces are dropped, except the one
 // character standing where the key has its first space (the space between a
 // mixed number's whole part and its fraction).
-QString checkSpacedForm(const QString &entered, const QString &key)
+Verdict checkSpacedForm(const QString &entered, const QString &key)
 {
     const qsizetype keptPosition = key.indexOf(QLatin1Char(' '));
     const QString answer = trimSpaces(entered);
@@ -94,17 +92,17 @@ QString checkSpacedForm(const QString &entered, const QString &key)
         if (i == keptPosition || answer.at(i) != QLatin1Char(' '))
             candidate += answer.at(i);
     }
-    return candidate == trimSpaces(key) ? kYes : kNo;
+    return candidate == trimSpaces(key) ? Verdict::Right : Verdict::Wrong;
 }
 
 } // namespace
 
-QString NormaliseAnswer(const QString &text)
+QString normaliseAnswer(const QString &text)
 {
     return trimSpaces(text).toLower();
 }
 
-QStringList AlternativesOf(const QString &key)
+QStringList alternativesOf(const QString &key)
 {
     const int count = int(key.count(QLatin1Char(';')));
     if (count == 0)
@@ -122,43 +120,52 @@ QStringList AlternativesOf(const QString &key)
     return alternatives;
 }
 
-QString CheckAnswer(const QString &entered, const QString &key, const QString &type, const QLocale &locale)
+Verdict checkAnswer(const QString &entered, const QString &key, SlotType type, const QLocale &locale)
 {
-    if (type == QLatin1String("N"))
+    switch (type) {
+    case SlotType::Number:
         return checkNumber(entered, key, locale);
-    if (type == QLatin1String("Q") || type == QLatin1String("T") || type == QLatin1String("L"))
-        return sameAnswer(entered, key) ? kYes : kNo;
-    if (type == QLatin1String("R") || type == QLatin1String("F") || type == QLatin1String("X"))
+    case SlotType::Choice:
+    case SlotType::Word:
+    case SlotType::Phrase:
+        return sameAnswer(entered, key) ? Verdict::Right : Verdict::Wrong;
+    case SlotType::Ratio:
+    case SlotType::Fraction:
+    case SlotType::MixedNumber:
         return checkSpacedForm(entered, key);
-    return {};
+    case SlotType::Alternatives:
+    case SlotType::Group:
+        break;
+    }
+    return Verdict::Unmarked;
 }
 
-QString CheckGroupAnswer(const QStringList &answers, const QStringList &keys, const QStringList &, int slot)
+Verdict checkGroupAnswer(const QStringList &answers, const QStringList &keys, int slot)
 {
     const QString &answer = entry(answers, slot, "answer");
     if (!isFollower(keys, slot)) {
-        const QStringList alternatives = AlternativesOf(entry(keys, slot, "key"));
+        const QStringList alternatives = alternativesOf(entry(keys, slot, "key"));
         for (const QString &alternative : alternatives) {
             if (sameAnswer(answer, alternative))
-                return kYes;
+                return Verdict::Right;
         }
-        return kNo;
+        return Verdict::Wrong;
     }
 
     const int head = headOf(keys, slot);
-    QStringList alternatives = AlternativesOf(entry(keys, head, "key"));
+    QStringList alternatives = alternativesOf(entry(keys, head, "key"));
     removeGiven(alternatives, answers, head, slot - 1);
     // An answer of spaces only is no answer, even against an emptied entry.
-    if (NormaliseAnswer(answer).isEmpty())
-        return kNo;
+    if (normaliseAnswer(answer).isEmpty())
+        return Verdict::Wrong;
     for (const QString &alternative : std::as_const(alternatives)) {
         if (sameAnswer(answer, alternative))
-            return kYes;
+            return Verdict::Right;
     }
-    return kNo;
+    return Verdict::Wrong;
 }
 
-QString GroupModelAnswer(const QStringList &answers, const QStringList &keys, const QStringList &, int slot)
+QString groupModelAnswer(const QStringList &answers, const QStringList &keys, int slot)
 {
     const bool follower = isFollower(keys, slot);
     const int head = follower ? headOf(keys, slot) : slot;
@@ -168,7 +175,7 @@ QString GroupModelAnswer(const QStringList &answers, const QStringList &keys, co
     for (int u = head + 1; u <= head + kFollowerReach && u <= keys.size() && isFollower(keys, u); ++u)
         ++size;
 
-    QStringList alternatives = AlternativesOf(entry(keys, head, "key"));
+    QStringList alternatives = alternativesOf(entry(keys, head, "key"));
 
     int givenBefore = 0;
     if (follower) {

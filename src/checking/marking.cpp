@@ -1,34 +1,34 @@
 #include "checking/marking.h"
 
 #include "checking/slotjudging.h"
-#include "data/catalogue.h"
 #include "data/percent.h"
 #include "data/runtimeerror.h"
 
 namespace kw {
 
-PaperMarking MarkPaper(const QStringList &answers, const QStringList &keys, const QStringList &types,
-                       const QStringList &marks, int totalMarks, const QLocale &locale)
+PaperMarking markPaper(const QStringList &answers, const PaperContent &content, const QLocale &locale)
 {
-    if (answers.size() < keys.size() || types.size() < keys.size() || marks.size() < keys.size())
+    const qsizetype slotTotal = content.keys.size();
+    if (answers.size() < slotTotal || content.types.size() < slotTotal || content.marks.size() < slotTotal)
         throw RuntimeError(ErrorKind::SubscriptOutOfRange,
-                           QStringLiteral("%1 slots, but %2 answers, %3 types and %4 marks")
-                               .arg(keys.size())
+                           QStringLiteral("%1 slotTotal, but %2 answers, %3 types and %4 marks")
+                               .arg(slotTotal)
                                .arg(answers.size())
-                               .arg(types.size())
-                               .arg(marks.size()));
+                               .arg(content.types.size())
+                               .arg(content.marks.size()));
     PaperMarking marking;
-    for (int slot = 1; slot <= keys.size(); ++slot) {
-        const QString result = JudgeSlot(answers, keys, types, slot, locale);
+    marking.results.reserve(slotTotal);
+    for (int slot = 1; slot <= slotTotal; ++slot) {
+        const Verdict result = judgeSlot(answers, content.keys, content.types, slot, locale);
         marking.results.append(result);
-        if (result == QLatin1String("Y"))
-            marking.score += ToCount16(marks.at(slot - 1));
+        if (result == Verdict::Right)
+            marking.score += content.marks.at(slot - 1);
     }
-    marking.percent = PercentText(marking.score, totalMarks);
+    marking.percent = percentText(marking.score, content.totalMarks);
     return marking;
 }
 
-QString TimeTakenText(qint64 seconds)
+QString timeTakenText(qint64 seconds)
 {
     if (seconds < 0)
         seconds = 0;

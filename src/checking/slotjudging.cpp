@@ -5,20 +5,20 @@
 
 namespace kw {
 
-bool IsGroupType(const QString &type)
+bool isGroupType(SlotType type)
 {
-    return type == QLatin1String("G") || type == QLatin1String("M");
+    return type == SlotType::Group || type == SlotType::Alternatives;
 }
 
-QString JudgeSlot(const QStringList &answers, const QStringList &keys, const QStringList &types,
+Verdict judgeSlot(const QStringList &answers, const QStringList &keys, const QList<SlotType> &types,
                   int slot, const QLocale &locale)
 {
     if (slot < 1 || slot > keys.size() || slot > types.size() || slot > answers.size())
         throw RuntimeError(ErrorKind::SubscriptOutOfRange, QStringLiteral("no slot %1").arg(slot));
-    const QString &type = types.at(slot - 1);
-    if (IsGroupType(type))
-        return CheckGroupAnswer(answers, keys, types, slot);
-    return CheckAnswer(answers.at(slot - 1), keys.at(slot - 1), type, locale);
+    const SlotType type = types.at(slot - 1);
+    if (isGroupType(type))
+        return checkGroupAnswer(answers, keys, slot);
+    return checkAnswer(answers.at(slot - 1), keys.at(slot - 1), type, locale);
 }
 
 } // namespace kw

@@ -1,17 +1,20 @@
 #pragma once
 
+#include "data/slottype.h"
+#include "data/verdict.h"
+
+#include <QList>
 #include <QLocale>
-#include <QString>
 #include <QStringList>
 
 namespace kw {
 
-// Judges slot (1-based) of a paper as marking does: types G and M through
-// CheckGroupAnswer, every other type through CheckAnswer.
-QString JudgeSlot(const QStringList &answers, const QStringList &keys, const QStringList &types,
+// Judges slot (1-based) of a paper as marking does: the group types through
+// checkGroupAnswer, every other type through checkAnswer.
+Verdict judgeSlot(const QStringList &answers, const QStringList &keys, const QList<SlotType> &types,
                   int slot, const QLocale &locale = QLocale::system());
 
 // True for the types whose key is a list of alternatives or a group.
-bool IsGroupType(const QString &type);
+bool isGroupType(SlotType type);
 
 } // namespace kw

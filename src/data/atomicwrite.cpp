@@ -27,7 +27,7 @@ void syncFolder(const QString &filePath)
 
 } // namespace
 
-void WriteFileAtomically(const QString &path, const QByteArray &bytes)
+void writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -7,6 +7,6 @@ namespace kw {
 
 // Replaces the file at path with bytes, or leaves it exactly as it was.
 // Throws RuntimeError(FileAccess) when the file cannot be written.
-void WriteFileAtomically(const QString &path, const QByteArray &bytes);
+void writeFileAtomically(const QString &path, const QByteArray &bytes);
 
 } // namespace kw

@@ -1,9 +1,9 @@
 #include "data/catalogue.h"
 
 #include "data/resources.h"
+
+#include <QFile>
 #include "data/runtimeerror.h"
-#include "data/taggedrecords.h"
-#include "data/temporarycopy.h"
 
 #include <limits>
 
@@ -21,7 +21,7 @@ const CatalogueSubject &Catalogue::subject(int s) const
     return subjects[std::size_t(s - 1)];
 }
 
-int ToCount16(const QString &text)
+int toCount16(const QString &text)
 {
     bool ok = false;
     const qlonglong value = text.trimmed().toLongLong(&ok);
@@ -32,39 +32,36 @@ int ToCount16(const QString &text)
     return int(value);
 }
 
-Catalogue ReadCatalogue(const QString &path)
+Catalogue readCatalogue(const RecordFile &file)
 {
     Catalogue catalogue;
-    catalogue.title = GetRecordValue(path, QStringLiteral("NME"));
-    catalogue.code = GetRecordValue(path, QStringLiteral("COD"));
+    catalogue.title = file.value(QStringLiteral("NME"));
+    catalogue.code = file.value(QStringLiteral("COD"));
     for (int s = 1; s <= 3; ++s) {
         CatalogueSubject &subject = catalogue.subjects[std::size_t(s - 1)];
-        subject.name = GetRecordValue(path, QLatin1String(kSubjectNameKeys[std::size_t(s - 1)]));
+        subject.name = file.value(QLatin1String(kSubjectNameKeys[std::size_t(s - 1)]));
         subject.topicNames = QStringList(kTopicNameCapacity);
         if (subject.name.isEmpty())
             continue;
         const QString n = QString::number(s);
-        subject.topicCount = ToCount16(GetRecordValue(path, QStringLiteral("TT") + n));
-        subject.paperCount = ToCount16(GetRecordValue(path, QStringLiteral("TP") + n));
+        subject.topicCount = toCount16(file.value(QStringLiteral("TT") + n));
+        subject.paperCount = toCount16(file.value(QStringLiteral("TP") + n));
         if (subject.topicCount < 0 || subject.paperCount < 0 || subject.paperCount > kProgressCapacity)
             throw RuntimeError(ErrorKind::SubscriptOutOfRange,
                                QStringLiteral("subject %1 has %2 topics and %3 papers")
                                    .arg(s)
                                    .arg(subject.topicCount)
                                    .arg(subject.paperCount));
-        subject.topicNames = GetRecordFields(path, QStringLiteral("TN") + n, subject.topicCount,
-                                             kTopicNameCapacity);
+        subject.topicNames = file.fields(QStringLiteral("TN") + n, subject.topicCount, kTopicNameCapacity);
     }
     return catalogue;
 }
 
-Catalogue LoadCatalogue(const QString &appFolder)
+Catalogue loadCatalogue()
 {
-    const QString path = appFolder + QStringLiteral("/temptext30000.txt");
-    if (ExtractResourceToFile(kCatalogueResource, QStringLiteral("Custom"), path) != 0)
+    if (!QFile::exists(resourcePath(kCatalogueResource, QStringLiteral("Custom"))))
         return Catalogue{};
-    TemporaryCopy copy(path);
-    return ReadCatalogue(path);
+    return readCatalogue(RecordFile::fromResource(kCatalogueResource));
 }
 
 } // namespace kw

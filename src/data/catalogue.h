@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/taggedrecords.h"
+#include "data/recordfile.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,16 +28,15 @@ struct Catalogue {
     const CatalogueSubject &subject(int subject) const; // 1-based
 };
 
-// Reads the catalogue records from a tagged record file. Counts and names are
-// read only for subjects with a name. Throws RuntimeError on a damaged record.
-Catalogue ReadCatalogue(const QString &path);
+// Reads the catalogue records. Counts and names are read only for subjects
+// with a name. Throws RuntimeError on a damaged record.
+Catalogue readCatalogue(const RecordFile &file);
 
-// Extracts the catalogue resource to appFolder/temptext30000.txt, reads it and
-// deletes the copy. A missing resource leaves the catalogue empty.
-Catalogue LoadCatalogue(const QString &appFolder);
+// Reads the catalogue resource. A missing resource leaves the catalogue empty.
+Catalogue loadCatalogue();
 
 // Text that must be a whole number, as a 16-bit count. Throws TypeMismatch
 // or Overflow.
-int ToCount16(const QString &text);
+int toCount16(const QString &text);
 
 } // namespace kw

@@ -1,10 +1,9 @@
 #include "data/papercontent.h"
 
 #include "data/catalogue.h"
+#include "data/recordfile.h"
 #include "data/resources.h"
 #include "data/runtimeerror.h"
-#include "data/taggedrecords.h"
-#include "data/temporarycopy.h"
 
 #include <limits>
 
@@ -12,18 +11,19 @@ namespace kw {
 
 namespace {
 
-// Extracts one content table to the scratch file and hands its path to read.
-template <typename Read>
-void withTable(const QString &scratch, int subject, int table, Read read)
+QList<SlotType> slotTypes(const QStringList &letters, int paperNumber)
 {
-    const int id = ContentTableResource(subject, table);
-    const int error = ExtractResourceToFile(id, QStringLiteral("Custom"), scratch);
-    if (error != 0)
-        throw RuntimeError(error == ErrorNumber(ErrorKind::ResourceNotFound) ? ErrorKind::ResourceNotFound
-                                                                           : ErrorKind::FileAccess,
-                           QStringLiteral("content table %1 cannot be read (error %2)").arg(id).arg(error));
-    TemporaryCopy copy(scratch);
-    read(scratch);
+    QList<SlotType> types;
+    types.reserve(letters.size());
+    for (const QString &letter : letters) {
+        const std::optional<SlotType> type =
+            letter.size() == 1 ? slotTypeFromLetter(letter.at(0)) : std::nullopt;
+        if (!type)
+            throw RuntimeError(ErrorKind::InvalidArgument,
+                               QStringLiteral("paper %1 has a slot of unknown type \"%2\"").arg(paperNumber).arg(letter));
+        types.append(*type);
+    }
+    return types;
 }
 
 } // namespace
@@ -36,7 +36,7 @@ int PaperContent::firstSlotOf(int question) const
     return first;
 }
 
-int QuestionOfSlot(const QList<int> &slotCounts, int slot)
+int questionOfSlot(const QList<int> &slotCounts, int slot)
 {
     int reached = 0;
     for (int n = 1; n <= slotCounts.size(); ++n) {
@@ -49,41 +49,38 @@ int QuestionOfSlot(const QList<int> &slotCounts, int slot)
 
 int PaperContent::questionOfSlot(int slot) const
 {
-    return QuestionOfSlot(slotCounts, slot);
+    return kw::questionOfSlot(slotCounts, slot);
 }
 
-PaperContent LoadPaperContent(const QString &appFolder, int subject, int paper)
+PaperContent loadPaperContent(int subject, int paperNumber)
 {
-    const QString scratch = appFolder + QStringLiteral("/temptext.txt");
     PaperContent content;
-    withTable(scratch, subject, 2, [&](const QString &path) {
-        content.questionIds = GetAllRecordFields(path, QString::number(paper));
-    });
-    withTable(scratch, subject, 3, [&](const QString &path) {
-        content.keys = GetFieldsForKeys(path, content.questionIds);
-        content.slotCounts = CountFieldsForKeys(path, content.questionIds);
-    });
-    withTable(scratch, subject, 4, [&](const QString &path) {
-        content.types = GetFieldsForKeys(path, content.questionIds);
-    });
-    withTable(scratch, subject, 5, [&](const QString &path) {
-        content.marks = GetFieldsForKeys(path, content.questionIds);
-    });
+    const auto table = [subject](int number) { return RecordFile::fromResource(contentTableResource(subject, number)); };
+    content.questionIds = table(2).allFields(QString::number(paperNumber));
+    const RecordFile keys = table(3);
+    content.keys = keys.fieldsForKeys(content.questionIds);
+    content.slotCounts = keys.fieldCountsForKeys(content.questionIds);
+    const QStringList typeLetters = table(4).fieldsForKeys(content.questionIds);
+    const QStringList marks = table(5).fieldsForKeys(content.questionIds);
 
     // Every later step indexes these lists by slot, so they must agree.
-    if (content.types.size() != content.keys.size() || content.marks.size() != content.keys.size())
+    if (typeLetters.size() != content.keys.size() || marks.size() != content.keys.size())
         throw RuntimeError(ErrorKind::InvalidArgument,
                            QStringLiteral("paper %1 of subject %2 has %3 keys, %4 types and %5 marks")
-                               .arg(paper)
+                               .arg(paperNumber)
                                .arg(subject)
                                .arg(content.keys.size())
-                               .arg(content.types.size())
-                               .arg(content.marks.size()));
+                               .arg(typeLetters.size())
+                               .arg(marks.size()));
+    content.types = slotTypes(typeLetters, paperNumber);
     int total = 0;
-    for (const QString &mark : std::as_const(content.marks)) {
-        total += ToCount16(mark);
+    content.marks.reserve(marks.size());
+    for (const QString &text : marks) {
+        const int mark = toCount16(text);
+        content.marks.append(mark);
+        total += mark;
         if (total > std::numeric_limits<qint16>::max())
-            throw RuntimeError(ErrorKind::Overflow, QStringLiteral("paper %1 has too many marks").arg(paper));
+            throw RuntimeError(ErrorKind::Overflow, QStringLiteral("paper %1 has too many marks").arg(paperNumber));
     }
     content.totalMarks = total;
     return content;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/slottype.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,8 +14,8 @@ struct PaperContent {
     QStringList questionIds;
     QList<int> slotCounts; // per question
     QStringList keys;      // per slot
-    QStringList types;     // per slot
-    QStringList marks;     // per slot, whole numbers as text
+    QList<SlotType> types; // per slot
+    QList<int> marks;      // per slot
     int totalMarks = 0;
 
     int questionCount() const { return int(questionIds.size()); }
@@ -26,11 +28,12 @@ struct PaperContent {
 
 // 1-based question that holds slot (1-based), given each question's slot
 // count; 0 when the slots run out first.
-int QuestionOfSlot(const QList<int> &slotCounts, int slot);
+int questionOfSlot(const QList<int> &slotCounts, int slot);
 
-// Reads paper number `paper` of `subject` from the four content tables, each
-// extracted to appFolder/temptext.txt and deleted after reading. Throws
-// RuntimeError when a table is missing or damaged, or when the tables disagree.
-PaperContent LoadPaperContent(const QString &appFolder, int subject, int paper);
+// Reads paper number `paperNumber` of `subject` from the four content tables
+// carried as resources. Throws RuntimeError when a table is missing or
+// damaged (a slot type letter no rule knows among the damage), or when the
+// tables disagree.
+PaperContent loadPaperContent(int subject, int paperNumber);
 
 } // namespace kw

@@ -6,7 +6,7 @@
 
 namespace kw {
 
-qint64 RoundedTenths(qint64 numerator, qint64 denominator)
+qint64 roundedTenths(qint64 numerator, qint64 denominator)
 {
     if (denominator <= 0)
         throw RuntimeError(ErrorKind::InvalidArgument, QStringLiteral("division by %1").arg(denominator));
@@ -19,7 +19,7 @@ qint64 RoundedTenths(qint64 numerator, qint64 denominator)
     return negative ? -quotient : quotient;
 }
 
-QString TenthsText(qint64 tenths, QChar decimalPoint)
+QString tenthsText(qint64 tenths, QChar decimalPoint)
 {
     const bool negative = tenths < 0;
     const qint64 magnitude = negative ? -tenths : tenths;
@@ -29,12 +29,12 @@ QString TenthsText(qint64 tenths, QChar decimalPoint)
     return negative ? QLatin1Char('-') + text : text;
 }
 
-QString PercentText(int score, int total)
+QString percentText(int score, int total)
 {
-    return TenthsText(RoundedTenths(qint64(score) * 100, total));
+    return tenthsText(roundedTenths(qint64(score) * 100, total));
 }
 
-bool ParseTenths(const QString &text, qint64 *tenths)
+bool parseTenths(const QString &text, qint64 *tenths)
 {
     static const QRegularExpression form(QStringLiteral("^\\s*(-?)(\\d{1,15})(?:[.,](\\d))?\\s*$"));
     const QRegularExpressionMatch match = form.match(text);

@@ -27,46 +27,89 @@ inline constexpr std::array<ProgressFile, 6> kProgressFiles{
     ProgressFile::FirstResults, ProgressFile::SecondResults, ProgressFile::Trend};
 
 // "marks", "first", "second", "fresults", "sresults", "trend"
-QString ProgressFileStem(ProgressFile file);
-QString ProgressFilePath(const QString &folder, ProgressFile file, int subject, const QString &code);
+QString progressFileStem(ProgressFile file);
+QString progressFilePath(const QString &folder, ProgressFile file, int subject, const QString &code);
 
 // Creates those of the subject's six files that do not exist, from their
 // templates; files that exist are never touched. Returns the files that could
 // not be written.
-QStringList CreateMissingProgressFiles(const QString &folder, int subject, const QString &code);
+QStringList createMissingProgressFiles(const QString &folder, int subject, const QString &code);
 
 // Replaces every progress file of every named subject with its template
 // (erasing all results). Returns the files that could not be written.
-QStringList CreateProgressFiles(const QString &folder, const Catalogue &catalogue);
+QStringList createProgressFiles(const QString &folder, const Catalogue &catalogue);
 
-// The six summary records of a subject, each with one entry per paper
-// (kProgressCapacity entries, papers past the subject's count empty).
-struct SubjectProgress {
-    static constexpr std::array<const char *, 6> kKeys{"FSE", "SSE", "LTM", "CDD", "FST", "SST"};
-    std::array<QStringList, 6> records;
+// The six summary records of the marks file, one field per paper, in the
+// order the file holds them.
+enum class SummaryField {
+    FirstScore,    // percentage of the first attempt
+    SecondScore,   // percentage of the second attempt
+    TimeTaken,     // hours:minutes:seconds of the first attempt
+    DateCompleted, // date of the first marking
+    FirstState,    // 1 once the first attempt is marked, else 0
+    SecondState,   // 1 once the second attempt is marked, else 0
+};
 
-    const QStringList &firstScores() const { return records[0]; }  // FSE
-    const QStringList &secondScores() const { return records[1]; } // SSE
-    const QStringList &times() const { return records[2]; }        // LTM
-    const QStringList &dates() const { return records[3]; }        // CDD
-    const QStringList &firstStates() const { return records[4]; }  // FST
-    const QStringList &secondStates() const { return records[5]; } // SST
+inline constexpr std::array<SummaryField, 6> kSummaryFields{
+    SummaryField::FirstScore, SummaryField::SecondScore, SummaryField::TimeTaken,
+    SummaryField::DateCompleted, SummaryField::FirstState, SummaryField::SecondState};
+
+// The record key of every summary field, indexed by SummaryField.
+inline constexpr std::array<const char *, 6> kSummaryKeys{"FSE", "SSE", "LTM", "CDD", "FST", "SST"};
+
+inline QString summaryKey(SummaryField field)
+{
+    return QLatin1String(kSummaryKeys[std::size_t(field)]);
+}
+
+inline bool isStateField(SummaryField field)
+{
+    return field == SummaryField::FirstState || field == SummaryField::SecondState;
+}
+
+// The summary of a subject: for each field, one entry per paper (position 0
+// is paper 101; kProgressCapacity entries, papers past the subject's count
+// empty or unmarked).
+class SubjectProgress {
+public:
+    SubjectProgress();
+
+    // The stored text of a score, time or date field.
+    const QStringList &texts(SummaryField field) const;
+    const QStringList &firstScores() const { return texts(SummaryField::FirstScore); }
+    const QStringList &secondScores() const { return texts(SummaryField::SecondScore); }
+    const QStringList &times() const { return texts(SummaryField::TimeTaken); }
+    const QStringList &dates() const { return texts(SummaryField::DateCompleted); }
+
+    // Whether the attempt of a state field is marked for the paper at position.
+    bool isMarked(SummaryField state, int position) const;
+
+    void setText(SummaryField field, int position, const QString &text);
+    void setMarked(SummaryField state, int position, bool marked);
+
+    // The record of field for the first paperCount papers, as stored.
+    QStringList recordFields(SummaryField field, int paperCount) const;
+
+private:
+    std::array<QStringList, 6> m_texts; // entries of the state fields stay empty
+    std::array<QList<bool>, 2> m_marked; // FirstState, SecondState
 };
 
 // Reads the summary records of a subject with paperCount papers. Throws
-// RuntimeError when the file is missing or a record is missing or short.
-SubjectProgress ReadSubjectProgress(const QString &folder, int subject, const QString &code, int paperCount);
+// RuntimeError when the file is missing, a record is missing or short, or a
+// state is not 0 or 1.
+SubjectProgress readSubjectProgress(const QString &folder, int subject, const QString &code, int paperCount);
 
 // Why the subject's progress files cannot be used as they are (a record
 // missing or short, a score or state that is not what the program writes,
-// bytes that are not text), or "" when they are sound.
-QString ProgressFilesProblem(const QString &folder, int subject, const QString &code, int paperCount);
+// fields that are not storable text), or "" when they are sound.
+QString progressFilesProblem(const QString &folder, int subject, const QString &code, int paperCount);
 
 // Stores a first marking of paper index `paper` (1-based): its percentage,
-// time taken and date in the summary, its state "1", and the percentage
+// time taken and date in the summary, its first attempt marked, and the percentage
 // appended to the trend. Every other field is written back as read. Returns
 // the summary as written.
-SubjectProgress RecordFirstMarking(const QString &folder, int subject, const QString &code, int paperCount, int paper,
+SubjectProgress recordFirstMarking(const QString &folder, int subject, const QString &code, int paperCount, int paper,
                         const QString &percent, const QString &timeTaken, const QString &date);
 
 } // namespace kw

@@ -9,18 +9,18 @@
 
 namespace kw {
 
-QString ResourcePath(int id, const QString &type)
+QString resourcePath(int id, const QString &type)
 {
     return QStringLiteral(":/%1/%2").arg(type).arg(id);
 }
 
-int ExtractResourceToFile(int id, const QString &type, const QString &path) noexcept
+int extractResourceToFile(int id, const QString &type, const QString &path) noexcept
 {
     try {
-        QFile resource(ResourcePath(id, type));
+        QFile resource(resourcePath(id, type));
         if (!resource.open(QIODevice::ReadOnly))
-            return ErrorNumber(ErrorKind::ResourceNotFound);
-        WriteFileAtomically(path, resource.readAll());
+            return errorNumber(ErrorKind::ResourceNotFound);
+        writeFileAtomically(path, resource.readAll());
         return 0;
     } catch (const RuntimeError &error) {
         return error.number();

@@ -2,7 +2,7 @@
 
 namespace kw {
 
-int ErrorNumber(ErrorKind kind)
+int errorNumber(ErrorKind kind)
 {
     switch (kind) {
     case ErrorKind::InvalidArgument: return 5;
@@ -23,7 +23,7 @@ RuntimeError::RuntimeError(ErrorKind kind, const QString &detail)
 
 int RuntimeError::number() const
 {
-    return ErrorNumber(m_kind);
+    return errorNumber(m_kind);
 }
 
 } // namespace kw

@@ -7,7 +7,7 @@
 namespace kw {
 
 // The failures the data and checking code can raise. Each carries the classic
-// runtime error number as well, because ExtractResourceToFile reports by number
+// runtime error number as well, because extractResourceToFile reports by number
 // and the pupil-facing messages quote it.
 enum class ErrorKind {
     InvalidArgument,      // 5: a field that is not there (negative field length)
@@ -32,6 +32,6 @@ private:
     QString m_detail;
 };
 
-int ErrorNumber(ErrorKind kind);
+int errorNumber(ErrorKind kind);
 
 } // namespace kw

@@ -1,15 +1,12 @@
 #include "practice/answerbox.h"
 
+#include "data/storabletext.h"
+
 namespace kw {
 
 QValidator::State AnswerValidator::validate(QString &input, int &) const
 {
-    for (const QChar c : input) {
-        if (c == QLatin1Char('>') || c == QLatin1Char('#') || c == QLatin1Char('\r') || c == QLatin1Char('\n')
-            || c == QLatin1Char('\t'))
-            return Invalid;
-    }
-    return Acceptable;
+    return isStorableText(input) ? Acceptable : Invalid;
 }
 
 AnswerBox::AnswerBox(const QString &objectName, QWidget *parent) : QLineEdit(parent)

@@ -5,9 +5,8 @@
 
 namespace kw {
 
-// Refuses text that could not be stored as one field of a record: '>' and
-// '#' are the record separators, and a line break or tab would end or shift
-// the record. Everything else is left exactly as typed.
+// Refuses text that could not be stored as one field of a record (see
+// isStorableText). Everything else is left exactly as typed.
 class AnswerValidator : public QValidator {
     Q_OBJECT
 

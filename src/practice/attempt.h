@@ -14,14 +14,15 @@ struct Attempt {
     QString windowName;                // "Test1", "Test2"
     ProgressFile answersFile;
     ProgressFile resultsFile;
-    int scoreRecord = 0;               // index into SubjectProgress::records (FSE or SSE)
-    int stateRecord = 4;               // FST or SST
+    SummaryField score = SummaryField::FirstScore;
+    SummaryField state = SummaryField::FirstState;
     bool timed = true;                 // has a clock, a time taken and a completion date
     bool recordsTrend = true;          // appends its percentage to the trend line
 
     static Attempt first()
     {
-        return {1, QStringLiteral("Test1"), ProgressFile::First, ProgressFile::FirstResults, 0, 4, true, true};
+        return {1, QStringLiteral("Test1"), ProgressFile::First, ProgressFile::FirstResults,
+                SummaryField::FirstScore, SummaryField::FirstState, true, true};
     }
 };
 

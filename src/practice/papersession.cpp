@@ -1,28 +1,67 @@
 #include "practice/papersession.h"
 
+#include "data/atomicwrite.h"
 #include "data/runtimeerror.h"
-#include "data/taggedrecords.h"
 
 namespace kw {
 
 namespace {
 
-// Every paper record of a per-paper file. A missing record would be written
-// back empty by the next save, so it stops the paper from opening instead.
-QStringList readPaperLines(const QString &path, int paperCount)
+// A per-paper file holding a record for every paper. A missing record would
+// be written back empty by the next save, so it stops the paper from opening
+// instead.
+RecordFile readPaperFile(const QString &path, int paperCount)
 {
-    const QStringList lines = GetPaperLines(path, paperCount);
+    RecordFile file = RecordFile::fromFile(path);
+    const QStringList lines = file.paperLines(paperCount);
     for (int b = 1; b <= paperCount; ++b) {
         if (lines.at(b - 1).isEmpty())
             throw RuntimeError(ErrorKind::FileNotFound,
                                QStringLiteral("%1 has no record for paper %2").arg(path).arg(100 + b));
     }
-    return lines;
+    return file;
 }
 
-QStringList slotValues(const QStringList &lines, int index, int slotTotal)
+QStringList slotValues(const RecordFile &file, int paperNumber, int slotTotal)
 {
-    return SplitRecordFields(lines.at(index - 1), slotTotal, kPaperFieldCapacity).mid(0, slotTotal);
+    return RecordFile::splitFields(file.line(QString::number(paperNumber)), slotTotal, kPaperFieldCapacity)
+        .mid(0, slotTotal);
+}
+
+QList<Verdict> verdicts(const QStringList &texts, const QString &path, int paperNumber)
+{
+    QList<Verdict> out;
+    out.reserve(texts.size());
+    for (const QString &text : texts) {
+        const std::optional<Verdict> verdict = verdictFromText(text);
+        if (!verdict)
+            throw RuntimeError(ErrorKind::InvalidArgument,
+                               QStringLiteral("%1: paper %2 has a result \"%3\" that is not Y, N or empty")
+                                   .arg(path)
+                                   .arg(paperNumber)
+                                   .arg(text));
+        out.append(*verdict);
+    }
+    return out;
+}
+
+QStringList verdictTexts(const QList<Verdict> &verdicts)
+{
+    QStringList texts;
+    texts.reserve(verdicts.size());
+    for (const Verdict verdict : verdicts)
+        texts.append(verdictText(verdict));
+    return texts;
+}
+
+// Replaces the paper's record in a copy of file and writes the copy; the
+// caller's file changes only once the write succeeded.
+void savePaperRecord(RecordFile &file, int paperNumber, const QStringList &fields, const QString &path)
+{
+    RecordFile changed = file;
+    changed.setRecord(QString::number(paperNumber), fields);
+    writeFileAtomically(path, changed.toBytes());
+    file = changed;
 }
 
 } // namespace
@@ -32,32 +71,31 @@ PaperSession::PaperSession(const PaperAddress &address, const Attempt &attempt)
 {
     if (address.index() < 1 || address.index() > address.paperCount)
         throw RuntimeError(ErrorKind::SubscriptOutOfRange, QStringLiteral("no paper %1").arg(address.paperNumber));
-    m_content = LoadPaperContent(address.folder, address.subject, address.paperNumber);
+    m_content = loadPaperContent(address.subject, address.paperNumber);
     if (m_content.slotCount() == 0 || m_content.totalMarks <= 0)
         throw RuntimeError(ErrorKind::InvalidArgument,
-                           QStringLiteral("paper %1 has no answer slotTotal").arg(address.paperNumber));
+                           QStringLiteral("paper %1 has no answer slots").arg(address.paperNumber));
     if (m_content.slotCount() > kPaperFieldCapacity)
         throw RuntimeError(ErrorKind::SubscriptOutOfRange,
-                           QStringLiteral("paper %1 has more than %2 answer slotTotal").arg(address.paperNumber).arg(kPaperFieldCapacity));
+                           QStringLiteral("paper %1 has more than %2 answer slots").arg(address.paperNumber).arg(kPaperFieldCapacity));
     const int slotTotal = m_content.slotCount();
-    const auto path = [&](ProgressFile file) {
-        return ProgressFilePath(address.folder, file, address.subject, address.code);
-    };
-    m_answerLines = readPaperLines(path(attempt.answersFile), address.paperCount);
-    answers = slotValues(m_answerLines, address.index(), slotTotal);
-    m_resultLines = readPaperLines(path(attempt.resultsFile), address.paperCount);
-    results = slotValues(m_resultLines, address.index(), slotTotal);
-    m_summary = ReadSubjectProgress(address.folder, address.subject, address.code, address.paperCount);
+    const QString resultsPath = progressFilePath(address.folder, attempt.resultsFile, address.subject, address.code);
+    m_answerFile = readPaperFile(progressFilePath(address.folder, attempt.answersFile, address.subject, address.code),
+                                 address.paperCount);
+    answers = slotValues(m_answerFile, address.paperNumber, slotTotal);
+    m_resultFile = readPaperFile(resultsPath, address.paperCount);
+    results = verdicts(slotValues(m_resultFile, address.paperNumber, slotTotal), resultsPath, address.paperNumber);
+    m_summary = readSubjectProgress(address.folder, address.subject, address.code, address.paperCount);
 }
 
-QString PaperSession::status() const
+bool PaperSession::marked() const
 {
-    return m_summary.records[std::size_t(m_attempt.stateRecord)].value(m_address.index() - 1);
+    return m_summary.isMarked(m_attempt.state, m_address.index() - 1);
 }
 
 QString PaperSession::storedPercent() const
 {
-    return m_summary.records[std::size_t(m_attempt.scoreRecord)].value(m_address.index() - 1);
+    return m_summary.texts(m_attempt.score).value(m_address.index() - 1);
 }
 
 QString PaperSession::storedTime() const
@@ -72,9 +110,8 @@ QString PaperSession::storedDate() const
 
 void PaperSession::saveAnswers()
 {
-    ReplaceLineAndSave(m_answerLines, answers, QString::number(m_address.index()), QString::number(m_address.paperNumber),
-                       m_address.paperCount, int(answers.size()),
-                       ProgressFilePath(m_address.folder, m_attempt.answersFile, m_address.subject, m_address.code));
+    savePaperRecord(m_answerFile, m_address.paperNumber, answers,
+                    progressFilePath(m_address.folder, m_attempt.answersFile, m_address.subject, m_address.code));
 }
 
 int PaperSession::firstEmptySlot() const
@@ -106,14 +143,12 @@ QList<int> PaperSession::remainingQuestions() const
 
 PaperMarking PaperSession::mark(qint64 secondsTaken, const QString &date, const QLocale &locale)
 {
-    const PaperMarking marking = MarkPaper(answers, m_content.keys, m_content.types, m_content.marks,
-                                           m_content.totalMarks, locale);
+    const PaperMarking marking = markPaper(answers, m_content, locale);
     const QString folder = m_address.folder;
-    ReplaceLineAndSave(m_resultLines, marking.results, QString::number(m_address.index()),
-                       QString::number(m_address.paperNumber), m_address.paperCount, int(marking.results.size()),
-                       ProgressFilePath(folder, m_attempt.resultsFile, m_address.subject, m_address.code));
-    m_summary = RecordFirstMarking(folder, m_address.subject, m_address.code, m_address.paperCount, m_address.index(),
-                                   marking.percent, TimeTakenText(secondsTaken), date);
+    savePaperRecord(m_resultFile, m_address.paperNumber, verdictTexts(marking.results),
+                    progressFilePath(folder, m_attempt.resultsFile, m_address.subject, m_address.code));
+    m_summary = recordFirstMarking(folder, m_address.subject, m_address.code, m_address.paperCount, m_address.index(),
+                                   marking.percent, timeTakenText(secondsTaken), date);
     results = marking.results;
     return marking;
 }

@@ -3,6 +3,8 @@
 #include "checking/marking.h"
 #include "data/papercontent.h"
 #include "data/progressfiles.h"
+#include "data/recordfile.h"
+#include "data/verdict.h"
 #include "practice/attempt.h"
 
 #include <QDateTime>
@@ -35,13 +37,12 @@ public:
     const Attempt &attempt() const { return m_attempt; }
     const PaperContent &content() const { return m_content; }
 
-    QStringList answers;  // one per slot
-    QStringList results;  // one per slot: "Y", "N" or ""
+    QStringList answers;    // one per slot
+    QList<Verdict> results; // one per slot
     const SubjectProgress &summary() const { return m_summary; }
 
-    // The attempt's state: "1" once marked, "0" before.
-    QString status() const;
-    bool marked() const { return status() == QLatin1String("1"); }
+    // Whether this attempt at the paper has been marked.
+    bool marked() const;
     QString storedPercent() const;
     QString storedTime() const;
     QString storedDate() const;
@@ -66,8 +67,8 @@ private:
     Attempt m_attempt;
     PaperContent m_content;
     SubjectProgress m_summary;
-    QStringList m_answerLines;  // every paper record of the answers file, as read
-    QStringList m_resultLines;  // every paper record of the results file, as read
+    RecordFile m_answerFile; // the attempt's answers file, as last read or written
+    RecordFile m_resultFile; // the attempt's results file, as last read or written
 };
 
 } // namespace kw

@@ -25,7 +25,7 @@ bool canWriteIn(const QString &folder)
 
 } // namespace
 
-QString ChooseDataFolder(const QString &appFolder, const QString &userFolder)
+QString chooseDataFolder(const QString &appFolder, const QString &userFolder)
 {
     if (canWriteIn(appFolder))
         return appFolder;
@@ -34,20 +34,20 @@ QString ChooseDataFolder(const QString &appFolder, const QString &userFolder)
     return {};
 }
 
-QStringList ExtractGraphics(const QString &folder)
+QStringList extractGraphics(const QString &folder)
 {
     const QString graphics = folder + QStringLiteral("/Graphics");
     QDir().mkpath(graphics);
     QStringList failed;
     for (const SkinFile &file : kSkinFiles) {
         const QString name = QString::fromLatin1(file.name);
-        if (ExtractResourceToFile(file.id, QStringLiteral("Custom"), graphics + QLatin1Char('/') + name) != 0)
+        if (extractResourceToFile(file.id, QStringLiteral("Custom"), graphics + QLatin1Char('/') + name) != 0)
             failed.append(name);
     }
     return failed;
 }
 
-void RemoveLeftovers(const QString &folder)
+void removeLeftovers(const QString &folder)
 {
     const QDir dir(folder);
     for (const QString &name : dir.entryList({QStringLiteral("temppaper*.mht"), QStringLiteral("temptext*.txt")}, QDir::Files))
@@ -61,11 +61,11 @@ void RemoveLeftovers(const QString &folder)
     }
 }
 
-CourseStart PrepareCourse(const QString &folder, QString *catalogueProblem)
+CourseStart prepareCourse(const QString &folder, QString *catalogueProblem)
 {
     CourseStart start;
     try {
-        start.catalogue = LoadCatalogue(folder);
+        start.catalogue = loadCatalogue();
     } catch (const RuntimeError &error) {
         *catalogueProblem = error.detail();
         start.catalogue = Catalogue{};
@@ -74,9 +74,9 @@ CourseStart PrepareCourse(const QString &folder, QString *catalogueProblem)
     for (int subject = 1; subject <= 3; ++subject) {
         if (!start.catalogue.hasSubject(subject))
             continue;
-        start.unwritable += CreateMissingProgressFiles(folder, subject, start.catalogue.code);
+        start.unwritable += createMissingProgressFiles(folder, subject, start.catalogue.code);
         const QString problem =
-            ProgressFilesProblem(folder, subject, start.catalogue.code, start.catalogue.subject(subject).paperCount);
+            progressFilesProblem(folder, subject, start.catalogue.code, start.catalogue.subject(subject).paperCount);
         if (!problem.isEmpty())
             start.damagedSubjects.insert(subject, problem);
     }

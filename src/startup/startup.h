@@ -12,15 +12,16 @@ namespace kw {
 
 // The folder the program writes into: the application folder when it can be
 // written, otherwise the per-user data folder. Empty when neither can.
-QString ChooseDataFolder(const QString &appFolder, const QString &userFolder);
+QString chooseDataFolder(const QString &appFolder, const QString &userFolder);
 
 // Writes every skin graphic into folder/Graphics. Returns the names that
 // could not be written.
-QStringList ExtractGraphics(const QString &folder);
+QStringList extractGraphics(const QString &folder);
 
-// Removes what an interrupted run can leave behind: page and table copies,
-// and unfinished atomic saves of the progress files.
-void RemoveLeftovers(const QString &folder);
+// Removes what an interrupted run can leave behind: page copies, table
+// copies older versions made, and unfinished atomic saves of the progress
+// files.
+void removeLeftovers(const QString &folder);
 
 struct CourseStart {
     Catalogue catalogue;
@@ -31,6 +32,6 @@ struct CourseStart {
 // Reads the catalogue, creates missing progress files of every named subject
 // and checks every subject's files. A catalogue that cannot be read leaves
 // the catalogue empty and names the reason in `catalogueProblem`.
-CourseStart PrepareCourse(const QString &folder, QString *catalogueProblem);
+CourseStart prepareCourse(const QString &folder, QString *catalogueProblem);
 
 } // namespace kw

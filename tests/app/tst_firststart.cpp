@@ -22,7 +22,7 @@ namespace {
 
 QByteArray templateBytes(int subject, ProgressFile file)
 {
-    return readAll(ResourcePath(ProgressTemplateResource(subject, int(file)), QStringLiteral("Custom")));
+    return readAll(resourcePath(progressTemplateResource(subject, int(file)), QStringLiteral("Custom")));
 }
 
 class Player {
@@ -59,7 +59,7 @@ class TestFirstStart : public QObject {
             if (!m_catalogue.hasSubject(s))
                 continue;
             for (ProgressFile file : kProgressFiles)
-                paths << ProgressFilePath(m_dir.path(), file, s, m_catalogue.code);
+                paths << progressFilePath(m_dir.path(), file, s, m_catalogue.code);
         }
         return paths;
     }
@@ -78,8 +78,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QTemporaryDir scratch;
-        m_catalogue = LoadCatalogue(scratch.path());
+        m_catalogue = loadCatalogue();
         QVERIFY(!m_catalogue.code.isEmpty());
         m_program = m_dir.filePath(QStringLiteral("kwpractice"));
         QVERIFY(QFile::copy(QStringLiteral(KWPRACTICE_PATH), m_program));
@@ -93,11 +92,11 @@ private slots:
         QVERIFY(player.running());
         for (int s = 1; s <= 3; ++s) {
             if (!m_catalogue.hasSubject(s)) {
-                QVERIFY(!QFile::exists(ProgressFilePath(m_dir.path(), ProgressFile::Marks, s, m_catalogue.code)));
+                QVERIFY(!QFile::exists(progressFilePath(m_dir.path(), ProgressFile::Marks, s, m_catalogue.code)));
                 continue;
             }
             for (ProgressFile file : kProgressFiles)
-                QCOMPARE(readAll(ProgressFilePath(m_dir.path(), file, s, m_catalogue.code)), templateBytes(s, file));
+                QCOMPARE(readAll(progressFilePath(m_dir.path(), file, s, m_catalogue.code)), templateBytes(s, file));
         }
     }
 
@@ -106,8 +105,8 @@ private slots:
         int subject = 3;
         while (subject > 1 && !m_catalogue.hasSubject(subject))
             --subject;
-        const QString marks = ProgressFilePath(m_dir.path(), ProgressFile::Marks, subject, m_catalogue.code);
-        const QString trend = ProgressFilePath(m_dir.path(), ProgressFile::Trend, subject, m_catalogue.code);
+        const QString marks = progressFilePath(m_dir.path(), ProgressFile::Marks, subject, m_catalogue.code);
+        const QString trend = progressFilePath(m_dir.path(), ProgressFile::Trend, subject, m_catalogue.code);
         QByteArray stored = templateBytes(subject, ProgressFile::Marks);
         stored.replace("#FSE#>", "#FSE#>87.5");
         stored.replace("#FST#>0", "#FST#>1");

@@ -4,9 +4,23 @@
 
 #include <QTest>
 
+#include <functional>
+
 using namespace kw;
 
 Q_DECLARE_METATYPE(kw::ErrorKind)
+
+namespace {
+
+SlotType typeOf(const QString &letter)
+{
+    const std::optional<SlotType> type = slotTypeFromLetter(letter.at(0));
+    if (!type)
+        qFatal("no slot type %s", qPrintable(letter));
+    return *type;
+}
+
+} // namespace
 
 class TestAnswerCheck : public QObject {
     Q_OBJECT
@@ -57,8 +71,9 @@ private slots:
         QTest::newRow("F spaced") << "F" << "9/28" << "9 / 28" << "C" << "Y";
         QTest::newRow("F not simplest") << "F" << "1/2" << "2/4" << "C" << "N";
 
-        QTest::newRow("unknown type") << "Z" << "a" << "a" << "C" << "";
-        QTest::newRow("empty type") << "" << "a" << "a" << "C" << "";
+        // The group types are judged with their whole group, never alone.
+        QTest::newRow("M alone is not judged") << "M" << ";a;b" << "a" << "C" << "";
+        QTest::newRow("G alone is not judged") << "G" << ";a;b" << "a" << "C" << "";
     }
     void checkAnswer()
     {
@@ -67,13 +82,13 @@ private slots:
         QFETCH(QString, entered);
         QFETCH(QString, locale);
         QFETCH(QString, result);
-        QCOMPARE(CheckAnswer(entered, key, type, QLocale(locale)), result);
+        QCOMPARE(verdictText(kw::checkAnswer(entered, key, typeOf(type), QLocale(locale))), result);
     }
 
     void nonNumericNumberKeyIsATypeMismatch()
     {
         try {
-            CheckAnswer(QStringLiteral("3"), QStringLiteral("three"), QStringLiteral("N"), QLocale::c());
+            kw::checkAnswer(QStringLiteral("3"), QStringLiteral("three"), SlotType::Number, QLocale::c());
             QFAIL("no error raised");
         } catch (const RuntimeError &error) {
             QCOMPARE(error.kind(), ErrorKind::TypeMismatch);
@@ -94,7 +109,7 @@ private slots:
     {
         QFETCH(QString, key);
         QFETCH(QStringList, alternatives);
-        QCOMPARE(AlternativesOf(key), alternatives);
+        QCOMPARE(kw::alternativesOf(key), alternatives);
     }
 
     void checkGroupAnswer_data()
@@ -135,9 +150,8 @@ private slots:
         QFETCH(QStringList, keys);
         QFETCH(QStringList, answers);
         QFETCH(QString, results);
-        const QStringList types(keys.size(), QStringLiteral("G"));
         for (int slot = 1; slot <= results.size(); ++slot)
-            QCOMPARE(CheckGroupAnswer(answers, keys, types, slot), QString(results.at(slot - 1)));
+            QCOMPARE(verdictText(kw::checkGroupAnswer(answers, keys, slot)), QString(results.at(slot - 1)));
     }
 
     void groupModelAnswer_data()
@@ -167,9 +181,8 @@ private slots:
         QFETCH(QStringList, keys);
         QFETCH(QStringList, answers);
         QFETCH(QStringList, models);
-        const QStringList types(keys.size(), QStringLiteral("G"));
         for (int slot = 1; slot <= models.size(); ++slot)
-            QCOMPARE(GroupModelAnswer(answers, keys, types, slot), models.at(slot - 1));
+            QCOMPARE(kw::groupModelAnswer(answers, keys, slot), models.at(slot - 1));
     }
 
     void malformedKeysFail_data()
@@ -192,10 +205,11 @@ private slots:
         QFETCH(QStringList, keys);
         QFETCH(int, slot);
         const QStringList answers(keys.size());
-        const QStringList types(keys.size(), QStringLiteral("G"));
-        for (auto check : {&CheckGroupAnswer, &GroupModelAnswer}) {
+        const std::function<void()> checks[] = {[&] { kw::checkGroupAnswer(answers, keys, slot); },
+                                                [&] { kw::groupModelAnswer(answers, keys, slot); }};
+        for (const std::function<void()> &check : checks) {
             try {
-                check(answers, keys, types, slot);
+                check();
                 QFAIL("no error raised");
             } catch (const RuntimeError &error) {
                 QCOMPARE(error.kind(), ErrorKind::SubscriptOutOfRange);
@@ -205,8 +219,7 @@ private slots:
 
     void fewerAnswersThanKeysFail()
     {
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, CheckGroupAnswer({QStringLiteral("a")}, {QStringLiteral(";a"), QStringLiteral(" ")},
-                                                                {}, 2));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, kw::checkGroupAnswer({QStringLiteral("a")}, {QStringLiteral(";a"), QStringLiteral(" ")}, 2));
     }
 
     void judgeSlotDispatchesByType_data()
@@ -218,7 +231,8 @@ private slots:
         QTest::newRow("M through alternatives") << "M" << ";a;b" << "B" << "Y";
         QTest::newRow("T compares the whole key") << "T" << ";a;b" << "b" << "N";
         QTest::newRow("N through numbers") << "N" << "5" << "5.0" << "Y";
-        QTest::newRow("unknown type is blank") << "W" << "5" << "5" << "";
+        QTest::newRow("G through the group") << "G" << ";a;b" << "b" << "Y";
+        QTest::newRow("Q compares the whole key") << "Q" << ";a;b" << "a" << "N";
     }
     void judgeSlotDispatchesByType()
     {
@@ -226,7 +240,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, answer);
         QFETCH(QString, result);
-        QCOMPARE(JudgeSlot({answer}, {key}, {type}, 1, QLocale::c()), result);
+        QCOMPARE(verdictText(kw::judgeSlot({answer}, {key}, {typeOf(type)}, 1, QLocale::c())), result);
     }
 };
 

@@ -5,6 +5,30 @@
 
 using namespace kw;
 
+namespace {
+
+PaperContent contentOf(const QStringList &keys, const QString &typeLetters, const QList<int> &marks)
+{
+    PaperContent content;
+    content.keys = keys;
+    for (const QChar letter : typeLetters)
+        content.types.append(slotTypeFromLetter(letter).value());
+    content.marks = marks;
+    for (int mark : marks)
+        content.totalMarks += mark;
+    return content;
+}
+
+QString verdictLetters(const QList<Verdict> &verdicts)
+{
+    QString letters;
+    for (Verdict verdict : verdicts)
+        letters += verdict == Verdict::Unmarked ? QStringLiteral("-") : verdictText(verdict);
+    return letters;
+}
+
+} // namespace
+
 class TestMarking : public QObject {
     Q_OBJECT
 
@@ -13,42 +37,37 @@ private slots:
     {
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QStringList>("keys");
-        QTest::addColumn<QStringList>("types");
-        QTest::addColumn<QStringList>("marks");
-        QTest::addColumn<QStringList>("results");
+        QTest::addColumn<QString>("types");
+        QTest::addColumn<QList<int>>("marks");
+        QTest::addColumn<QString>("results"); // Y, N per slot
         QTest::addColumn<int>("score");
         QTest::addColumn<QString>("percent");
         QTest::newRow("2, 2, 1 with Y, N, Y") << QStringList{"5", "x", "airport"} << QStringList{"5", "6", "Airport"}
-                                              << QStringList{"N", "N", "T"} << QStringList{"2", "2", "1"}
-                                              << QStringList{"Y", "N", "Y"} << 3 << "60";
+                                              << "NNT" << QList<int>{2, 2, 1} << "YNY" << 3 << "60";
         QStringList sixteenKeys(16, QStringLiteral("1"));
         QStringList sixteenAnswers(16, QStringLiteral("2"));
         sixteenAnswers[0] = QStringLiteral("1");
-        QStringList sixteenResults(16, QStringLiteral("N"));
-        sixteenResults[0] = QStringLiteral("Y");
-        QTest::newRow("1 of 16") << sixteenAnswers << sixteenKeys << QStringList(16, QStringLiteral("Q"))
-                                 << QStringList(16, QStringLiteral("1")) << sixteenResults << 1 << "6.2";
+        QTest::newRow("1 of 16") << sixteenAnswers << sixteenKeys << QString(16, QLatin1Char('Q'))
+                                 << QList<int>(16, 1) << "Y" + QString(15, QLatin1Char('N')) << 1 << "6.2";
         QTest::newRow("group and fraction") << QStringList{"water", "Water", "oxygen", "9 / 28"}
                                             << QStringList{";Food;Water;Oxygen", " ", " ", "9/28"}
-                                            << QStringList{"G", "G", "G", "F"} << QStringList{"1", "1", "1", "2"}
-                                            << QStringList{"Y", "N", "Y", "Y"} << 4 << "80";
-        QTest::newRow("unknown type earns nothing") << QStringList{"a"} << QStringList{"a"} << QStringList{"Z"}
-                                                    << QStringList{"1"} << QStringList{""} << 0 << "0";
+                                            << "GGGF" << QList<int>{1, 1, 1, 2} << "YNYY" << 4 << "80";
+        QTest::newRow("marks of wrong slots not counted") << QStringList{"1", "2"} << QStringList{"2", "2"}
+                                                          << "NN" << QList<int>{7, 3} << "NY" << 3 << "30";
+        QTest::newRow("one alternative") << QStringList{"half"} << QStringList{";0.5;half"} << "M" << QList<int>{4}
+                                         << "Y" << 4 << "100";
     }
     void marksAreAddedForRightSlotsOnly()
     {
         QFETCH(QStringList, answers);
         QFETCH(QStringList, keys);
-        QFETCH(QStringList, types);
-        QFETCH(QStringList, marks);
-        QFETCH(QStringList, results);
+        QFETCH(QString, types);
+        QFETCH(QList<int>, marks);
+        QFETCH(QString, results);
         QFETCH(int, score);
         QFETCH(QString, percent);
-        int total = 0;
-        for (const QString &m : marks)
-            total += m.toInt();
-        const PaperMarking marking = MarkPaper(answers, keys, types, marks, total, QLocale::c());
-        QCOMPARE(marking.results, results);
+        const PaperMarking marking = kw::markPaper(answers, contentOf(keys, types, marks), QLocale::c());
+        QCOMPARE(verdictLetters(marking.results), results);
         QCOMPARE(marking.score, score);
         QCOMPARE(marking.percent, percent);
     }
@@ -56,15 +75,15 @@ private slots:
     void damagedContentFails_data()
     {
         QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QStringList>("marks");
-        QTest::newRow("mark not a number") << QStringList{"5"} << QStringList{"two"};
-        QTest::newRow("fewer answers than slots") << QStringList{} << QStringList{"1"};
+        QTest::addColumn<QStringList>("keys");
+        QTest::newRow("number key not a number") << QStringList{"5"} << QStringList{"five"};
+        QTest::newRow("fewer answers than slots") << QStringList{} << QStringList{"5"};
     }
     void damagedContentFails()
     {
         QFETCH(QStringList, answers);
-        QFETCH(QStringList, marks);
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, MarkPaper(answers, {QStringLiteral("5")}, {QStringLiteral("N")}, marks, 1));
+        QFETCH(QStringList, keys);
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, kw::markPaper(answers, contentOf(keys, QStringLiteral("N"), {1})));
     }
 
     void timeTaken_data()
@@ -81,7 +100,7 @@ private slots:
     {
         QFETCH(qint64, seconds);
         QFETCH(QString, text);
-        QCOMPARE(TimeTakenText(seconds), text);
+        QCOMPARE(kw::timeTakenText(seconds), text);
     }
 };
 

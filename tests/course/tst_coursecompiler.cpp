@@ -22,7 +22,7 @@ QByteArray table(const QList<QByteArray> &records)
 
 CompiledCourse compileFixture(QStringList *problems)
 {
-    return CompileCourse(ReadCourseSource(QStringLiteral(KW_FIXTURE_COURSE), problems), problems);
+    return compileCourse(readCourseSource(QStringLiteral(KW_FIXTURE_COURSE), problems), problems);
 }
 
 ResourceLookup lookupIn(const CompiledCourse &course)
@@ -115,7 +115,7 @@ private slots:
         QVERIFY(bytes.startsWith("From: "));
         QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
 
-        const MhtmlDocument page = ParseMhtml(bytes);
+        const MhtmlDocument page = parseMhtml(bytes);
         QCOMPARE(page.error, QString());
         QCOMPARE(page.parts.size(), 3); // page, stylesheet, picture
         const QByteArray html = page.parts.at(0).body;
@@ -128,7 +128,7 @@ private slots:
 
         QFile svg(QStringLiteral(KW_FIXTURE_COURSE "/science/figures/leaf.svg"));
         QVERIFY(svg.open(QIODevice::ReadOnly));
-        const QList<QByteArray> refs = ContentIdReferences(html);
+        const QList<QByteArray> refs = contentIdReferences(html);
         QCOMPARE(refs.size(), 2);
         for (const QByteArray &ref : refs) {
             const auto part = std::find_if(page.parts.begin(), page.parts.end(),
@@ -145,7 +145,7 @@ private slots:
     {
         QStringList problems;
         const CompiledCourse course = compileFixture(&problems);
-        const QByteArray html = ParseMhtml(course.value(17011)).parts.at(0).body;
+        const QByteArray html = parseMhtml(course.value(17011)).parts.at(0).body;
         QVERIFY(html.contains("Question 3</span>"));
         QVERIFY(html.contains("[5 marks]"));
     }
@@ -154,7 +154,7 @@ private slots:
     {
         QStringList problems;
         const CompiledCourse course = compileFixture(&problems);
-        QCOMPARE(CheckCourse(lookupIn(course)), QStringList());
+        QCOMPARE(checkCourse(lookupIn(course)), QStringList());
     }
 
     void brokenCoursesAreReported_data()
@@ -213,7 +213,7 @@ private slots:
             QVERIFY2(course.value(id).contains(from), from.constData());
             course[id].replace(from, to);
         }
-        const QStringList found = CheckCourse(lookupIn(course));
+        const QStringList found = checkCourse(lookupIn(course));
         QVERIFY2(std::any_of(found.begin(), found.end(), [&](const QString &line) { return line.contains(problem); }),
                  qPrintable(found.join(QLatin1Char('\n'))));
     }
@@ -228,6 +228,8 @@ private slots:
         QTest::newRow("picture missing") << "science/101.txt" << "figures/leaf.svg" << "figures/none.svg" << "picture figures/none.svg";
         QTest::newRow("id not five digits") << "science/103.txt" << "== 17005" << "== 1705" << "question id \"1705\"";
         QTest::newRow("key that would break its table") << "science/103.txt" << "answer: F 10 1/3" << "answer: T 10 a>b" << "\"a>b\" holds";
+        QTest::newRow("key with a DEL") << "science/103.txt" << "answer: F 10 1/3" << "answer: T 10 a\x7f" "b" << "holds '>', '#' or a control character";
+        QTest::newRow("key with a C1 control") << "science/103.txt" << "answer: F 10 1/3" << QStringLiteral("answer: T 10 a\u0085b") << "holds '>', '#' or a control character";
         QTest::newRow("text before the first question") << "science/104.txt" << "== 17007" << "hello\n== 17007" << "before the first question";
         QTest::newRow("paper file missing") << "science/105.txt" << "" << "" << "105.txt: cannot be read";
         QTest::newRow("catalogue line unknown") << "catalogue.txt" << "title:" << "name:" << "not a catalogue line";
@@ -254,9 +256,52 @@ private slots:
             f.write(text.toUtf8());
         }
         QStringList problems;
-        CompileCourse(ReadCourseSource(dir.path(), &problems), &problems);
+        compileCourse(readCourseSource(dir.path(), &problems), &problems);
         QVERIFY2(std::any_of(problems.begin(), problems.end(), [&](const QString &line) { return line.contains(problem); }),
                  qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    // A page is stored under its question's id, so an id in a range the
+    // course's own resources use would replace one of them.
+    void reservedQuestionIdsAreRefused_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<bool>("reserved");
+        QTest::newRow("catalogue") << "30000" << true;
+        QTest::newRow("another subject's keys table") << "30013" << true;
+        QTest::newRow("a template") << "30136" << true;
+        QTest::newRow("last of the table range") << "30199" << true;
+        QTest::newRow("first skin graphic") << "00001" << true;
+        QTest::newRow("last skin graphic") << "00092" << true;
+        QTest::newRow("past the table range") << "30200" << false;
+        QTest::newRow("past the skin graphics") << "00093" << false;
+    }
+    void reservedQuestionIdsAreRefused()
+    {
+        QFETCH(QString, id);
+        QFETCH(bool, reserved);
+        QTemporaryDir dir;
+        QVERIFY(copyFixture(dir.path()));
+        const QString path = dir.filePath(QStringLiteral("science/105.txt"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QString text = QString::fromUtf8(f.readAll());
+        f.close();
+        QVERIFY(text.contains(QStringLiteral("== 17011")));
+        text.replace(QStringLiteral("== 17011"), QStringLiteral("== ") + id);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text.toUtf8());
+        f.close();
+
+        QStringList problems;
+        const CompiledCourse course = compileCourse(readCourseSource(dir.path(), &problems), &problems);
+        const bool reported = std::any_of(problems.begin(), problems.end(), [&](const QString &line) {
+            return line.contains(QStringLiteral("question id \"%1\" is reserved").arg(id));
+        });
+        QCOMPARE(reported, reserved);
+        // Whatever else holds the number, it is not this question's page.
+        const bool pageStored = course.value(id.toInt()).startsWith("From: ");
+        QCOMPARE(pageStored, !reserved);
     }
 
     void writesOnlyWhatChanged()
@@ -265,7 +310,7 @@ private slots:
         const CompiledCourse course = compileFixture(&problems);
         QTemporaryDir dir;
         const QString qrc = dir.filePath(QStringLiteral("course.qrc"));
-        QVERIFY(WriteCompiledCourse(course, dir.filePath(QStringLiteral("out")), qrc, &problems));
+        QVERIFY(writeCompiledCourse(course, dir.filePath(QStringLiteral("out")), qrc, &problems));
         QFile list(qrc);
         QVERIFY(list.open(QIODevice::ReadOnly));
         const QByteArray first = list.readAll();
@@ -276,7 +321,7 @@ private slots:
         CompiledCourse changed = course;
         changed[30034].replace("#17002#>M", "#17002#>T");
         QTest::qWait(20);
-        QVERIFY(WriteCompiledCourse(changed, dir.filePath(QStringLiteral("out")), qrc, &problems));
+        QVERIFY(writeCompiledCourse(changed, dir.filePath(QStringLiteral("out")), qrc, &problems));
         QCOMPARE(QFileInfo(dir.filePath(QStringLiteral("out/30033"))).lastModified(), stamp);
         list.seek(0);
         QVERIFY(list.readAll() != first); // the digest moved
@@ -295,10 +340,10 @@ private slots:
     void quotedPrintableRoundTrips()
     {
         QFETCH(QByteArray, text);
-        const QByteArray encoded = EncodeQuotedPrintable(text);
+        const QByteArray encoded = encodeQuotedPrintable(text);
         for (const QByteArray &line : encoded.split('\n'))
             QVERIFY(line.size() <= 77); // 76 and the CR
-        QCOMPARE(DecodeQuotedPrintable(encoded), QByteArray(text).replace("\r\n", "\n").replace("\n", "\r\n"));
+        QCOMPARE(decodeQuotedPrintable(encoded), QByteArray(text).replace("\r\n", "\n").replace("\n", "\r\n"));
     }
 };
 

@@ -22,7 +22,7 @@ class TestJudgeCommand : public QObject {
         QTextStream in(&inText);
         QTextStream out(&outText);
         QTextStream err(&errText);
-        const int status = RunJudge(in, out, err);
+        const int status = runJudge(in, out, err);
         return {status, outText, errText};
     }
 

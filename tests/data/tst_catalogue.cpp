@@ -1,9 +1,6 @@
 #include "data/catalogue.h"
 #include "data/runtimeerror.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kw;
@@ -13,23 +10,12 @@ Q_DECLARE_METATYPE(kw::ErrorKind)
 class TestCatalogue : public QObject {
     Q_OBJECT
 
-    QString write(const QTemporaryDir &dir, const QByteArray &bytes)
-    {
-        const QString path = dir.filePath(QStringLiteral("catalogue.txt"));
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            qFatal("cannot write fixture");
-        f.write(bytes);
-        return path;
-    }
-
 private slots:
     // The fixture names subjects 1 and 3 only; subject 2's counts are not
     // numbers, so reading them would fail.
     void loadsNamedSubjectsFromTheResource()
     {
-        QTemporaryDir dir;
-        const Catalogue catalogue = LoadCatalogue(dir.path());
+        const Catalogue catalogue = loadCatalogue();
         QCOMPARE(catalogue.title, QStringLiteral("Fixture Practice Papers"));
         QCOMPARE(catalogue.code, QStringLiteral("FIX1"));
         QVERIFY(catalogue.hasSubject(1));
@@ -44,15 +30,6 @@ private slots:
             QVERIFY(catalogue.subject(1).topicNames.at(i).isEmpty());
         QCOMPARE(catalogue.subject(2).topicCount, 0);
         QCOMPARE(catalogue.subject(3).topicNames.mid(0, 2), (QStringList{"Living Things", "Cycles"}));
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("temptext30000.txt"))));
-    }
-
-    void unwritableFolderLeavesTheCatalogueEmpty()
-    {
-        const Catalogue catalogue = LoadCatalogue(QStringLiteral("/nonexistent/folder"));
-        QVERIFY(catalogue.title.isEmpty());
-        for (int s = 1; s <= 3; ++s)
-            QVERIFY(!catalogue.hasSubject(s));
     }
 
     void damagedCatalogueFails_data()
@@ -77,9 +54,8 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(kw::ErrorKind, kind);
-        QTemporaryDir dir;
         try {
-            ReadCatalogue(write(dir, file));
+            readCatalogue(RecordFile::fromBytes(file));
             QFAIL("no error raised");
         } catch (const RuntimeError &error) {
             QCOMPARE(error.kind(), kind);
@@ -88,9 +64,8 @@ private slots:
 
     void recordOrderIsFree()
     {
-        QTemporaryDir dir;
-        const Catalogue catalogue = ReadCatalogue(
-            write(dir, "#TN3#>Cycles\r\n#TP3#>5\r\n#TT3#>1\r\n#LCH#>Science\r\n#COD#>C9\r\n#XYZ#>ignored\r\n"));
+        const Catalogue catalogue = readCatalogue(RecordFile::fromBytes(
+            "#TN3#>Cycles\r\n#TP3#>5\r\n#TT3#>1\r\n#LCH#>Science\r\n#COD#>C9\r\n#XYZ#>ignored\r\n"));
         QVERIFY(!catalogue.hasSubject(1));
         QCOMPARE(catalogue.subject(3).topicNames.first(), QStringLiteral("Cycles"));
         QCOMPARE(catalogue.code, QStringLiteral("C9"));

@@ -1,9 +1,6 @@
 #include "data/papercontent.h"
 #include "data/runtimeerror.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kw;
@@ -16,23 +13,21 @@ class TestPaperContent : public QObject {
 private slots:
     void loadsAPaperInSlotOrder()
     {
-        QTemporaryDir dir;
-        const PaperContent paper = LoadPaperContent(dir.path(), 1, 101);
+        const PaperContent paper = loadPaperContent(1, 101);
         QCOMPARE(paper.questionIds, (QStringList{"11001", "11002"}));
         QCOMPARE(paper.slotCounts, (QList<int>{5, 5}));
         QCOMPARE(paper.keys, (QStringList{"3", "3", "2", "1", "1", "3", "1", "3", "1", "4"}));
-        QCOMPARE(paper.types, QStringList(10, QStringLiteral("Q")));
+        QCOMPARE(paper.types, QList<SlotType>(10, SlotType::Choice));
+        QCOMPARE(paper.marks, (QList<int>{1, 1, 1, 1, 1, 1, 1, 1, 1, 2}));
         QCOMPARE(paper.slotCount(), 10);
         QCOMPARE(paper.totalMarks, 11);
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("temptext.txt"))));
     }
 
     void groupKeysKeepTheirSpace()
     {
-        QTemporaryDir dir;
-        const PaperContent paper = LoadPaperContent(dir.path(), 1, 102);
+        const PaperContent paper = loadPaperContent(1, 102);
         QCOMPARE(paper.keys, (QStringList{";Food;Water;Oxygen", " ", "1 3/5"}));
-        QCOMPARE(paper.types, (QStringList{"G", "G", "X"}));
+        QCOMPARE(paper.types, (QList<SlotType>{SlotType::Group, SlotType::Group, SlotType::MixedNumber}));
         QCOMPARE(paper.slotCounts, (QList<int>{2, 1}));
         QCOMPARE(paper.totalMarks, 4);
     }
@@ -48,8 +43,7 @@ private slots:
     {
         QFETCH(int, question);
         QFETCH(int, firstSlot);
-        QTemporaryDir dir;
-        const PaperContent paper = LoadPaperContent(dir.path(), 1, 101);
+        const PaperContent paper = loadPaperContent(1, 101);
         QCOMPARE(paper.firstSlotOf(question), firstSlot);
         QCOMPARE(paper.questionOfSlot(firstSlot), question);
         QCOMPARE(paper.questionOfSlot(firstSlot + 4), question);
@@ -65,20 +59,31 @@ private slots:
         QTest::newRow("subject without tables") << 2 << 101 << ErrorKind::ResourceNotFound;
         QTest::newRow("tables disagree on slots") << 3 << 101 << ErrorKind::InvalidArgument;
         QTest::newRow("question missing from types") << 3 << 102 << ErrorKind::InvalidArgument;
+        QTest::newRow("slot type no rule knows") << 3 << 103 << ErrorKind::InvalidArgument;
     }
     void unreadablePapersFail()
     {
         QFETCH(int, subject);
         QFETCH(int, paper);
         QFETCH(kw::ErrorKind, kind);
-        QTemporaryDir dir;
         try {
-            LoadPaperContent(dir.path(), subject, paper);
+            loadPaperContent(subject, paper);
             QFAIL("no error raised");
         } catch (const RuntimeError &error) {
             QCOMPARE(error.kind(), kind);
         }
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("temptext.txt"))));
+    }
+
+    // The course compiler refuses type letters no rule judges, so a table
+    // holding one is damaged and the paper is not opened.
+    void unknownTypeLetterIsRefusedOnRead()
+    {
+        try {
+            loadPaperContent(3, 103);
+            QFAIL("no error raised");
+        } catch (const RuntimeError &error) {
+            QVERIFY2(error.detail().contains(QStringLiteral("unknown type \"Z\"")), qPrintable(error.detail()));
+        }
     }
 };
 

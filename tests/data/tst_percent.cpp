@@ -34,7 +34,7 @@ private slots:
         QFETCH(int, score);
         QFETCH(int, total);
         QFETCH(QString, text);
-        QCOMPARE(PercentText(score, total), text);
+        QCOMPARE(kw::percentText(score, total), text);
     }
 
     void meanOfStoredPercentages_data()
@@ -53,10 +53,10 @@ private slots:
         qint64 sum = 0;
         for (const QString &s : scores) {
             qint64 tenths = 0;
-            QVERIFY(ParseTenths(s, &tenths));
+            QVERIFY(kw::parseTenths(s, &tenths));
             sum += tenths;
         }
-        QCOMPARE(TenthsText(RoundedTenths(sum, 10 * scores.size())), text);
+        QCOMPARE(kw::tenthsText(kw::roundedTenths(sum, 10 * scores.size())), text);
     }
 
     void parseTenths_data()
@@ -78,20 +78,20 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(qint64, tenths);
         qint64 value = -1;
-        QCOMPARE(ParseTenths(text, &value), ok);
+        QCOMPARE(kw::parseTenths(text, &value), ok);
         if (ok)
             QCOMPARE(value, tenths);
     }
 
     void decimalPointIsTheCallers()
     {
-        QCOMPARE(TenthsText(667, QLatin1Char(',')), QStringLiteral("66,7"));
-        QCOMPARE(TenthsText(-5), QStringLiteral("-0.5"));
+        QCOMPARE(kw::tenthsText(667, QLatin1Char(',')), QStringLiteral("66,7"));
+        QCOMPARE(kw::tenthsText(-5), QStringLiteral("-0.5"));
     }
 
     void zeroTotalIsAnError()
     {
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, PercentText(0, 0));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, kw::percentText(0, 0));
     }
 };
 

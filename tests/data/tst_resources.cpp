@@ -13,7 +13,7 @@ class TestResources : public QObject {
 
     static QByteArray resourceBytes(int id)
     {
-        QFile f(ResourcePath(id, QStringLiteral("Custom")));
+        QFile f(resourcePath(id, QStringLiteral("Custom")));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
@@ -37,7 +37,7 @@ private slots:
         }
         const QByteArray expected = resourceBytes(30000);
         QVERIFY(expected.contains("\r\n#NME#>")); // line ends untouched
-        QCOMPARE(ExtractResourceToFile(30000, QStringLiteral("Custom"), path), 0);
+        QCOMPARE(extractResourceToFile(30000, QStringLiteral("Custom"), path), 0);
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), expected);
@@ -60,15 +60,38 @@ private slots:
         QFETCH(QString, type);
         QFETCH(QString, relativePath);
         QFETCH(int, error);
-        QCOMPARE(ExtractResourceToFile(id, type, m_dir.filePath(relativePath)), error);
+        QCOMPARE(extractResourceToFile(id, type, m_dir.filePath(relativePath)), error);
     }
 
     void resourceNumbers()
     {
-        QCOMPARE(ContentTableResource(1, 2), 30012);
-        QCOMPARE(ContentTableResource(3, 5), 30035);
-        QCOMPARE(ProgressTemplateResource(2, 1), 30121);
-        QCOMPARE(ProgressTemplateResource(3, 6), 30136);
+        QCOMPARE(contentTableResource(1, 2), 30012);
+        QCOMPARE(contentTableResource(3, 5), 30035);
+        QCOMPARE(progressTemplateResource(2, 1), 30121);
+        QCOMPARE(progressTemplateResource(3, 6), 30136);
+    }
+
+    void reservedNumbers_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<bool>("reserved");
+        QTest::newRow("first skin graphic") << 1 << true;
+        QTest::newRow("last skin graphic") << 92 << true;
+        QTest::newRow("past the skin graphics") << 93 << false;
+        QTest::newRow("zero") << 0 << false;
+        QTest::newRow("catalogue") << 30000 << true;
+        QTest::newRow("content table") << contentTableResource(3, 5) << true;
+        QTest::newRow("template") << progressTemplateResource(3, 6) << true;
+        QTest::newRow("last of the table range") << 30199 << true;
+        QTest::newRow("past the tables") << 30200 << false;
+        QTest::newRow("just before the tables") << 29999 << false;
+        QTest::newRow("question id") << 11001 << false;
+    }
+    void reservedNumbers()
+    {
+        QFETCH(int, id);
+        QFETCH(bool, reserved);
+        QCOMPARE(isReservedResource(id), reserved);
     }
 };
 

@@ -35,7 +35,7 @@ private slots:
         const QString app = appWritable ? dir.filePath(QStringLiteral("app")) : unwritable;
         const QString user = userWritable ? dir.filePath(QStringLiteral("user/data")) : unwritable;
         const QString expected = chosen == QLatin1String("app") ? app : chosen == QLatin1String("user") ? user : QString();
-        QCOMPARE(ChooseDataFolder(app, user), expected);
+        QCOMPARE(chooseDataFolder(app, user), expected);
         if (!expected.isEmpty())
             QCOMPARE(QDir(expected).entryList(QDir::Files | QDir::Hidden), QStringList()); // no probe left behind
     }
@@ -43,7 +43,7 @@ private slots:
     void graphicsAreWrittenAndReadable()
     {
         QTemporaryDir dir;
-        QCOMPARE(ExtractGraphics(dir.path()), QStringList());
+        QCOMPARE(extractGraphics(dir.path()), QStringList());
         const QDir graphics(dir.filePath(QStringLiteral("Graphics")));
         QCOMPARE(graphics.entryList(QDir::Files).size(), int(kSkinFiles.size()));
         for (const SkinFile &file : kSkinFiles) {
@@ -55,8 +55,32 @@ private slots:
         QVERIFY(bullet.open(QIODevice::WriteOnly | QIODevice::Truncate));
         bullet.write("broken");
         bullet.close();
-        QCOMPARE(ExtractGraphics(dir.path()), QStringList());
+        QCOMPARE(extractGraphics(dir.path()), QStringList());
         QVERIFY(QImageReader(bullet.fileName()).canRead());
+    }
+
+    void leftoversAreRemoved_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("page copy") << "temppaper11001.mht" << true;
+        QTest::newRow("catalogue copy of an older version") << "temptext30000.txt" << true;
+        QTest::newRow("table copy of an older version") << "temptext.txt" << true;
+        QTest::newRow("unfinished save") << "marks2KWY6.txt.Ab12Cd" << true;
+        QTest::newRow("progress file") << "marks2KWY6.txt" << false;
+        QTest::newRow("someone else's text") << "notes.txt" << false;
+        QTest::newRow("save suffix of the wrong length") << "trend1KWY6.txt.Ab12C" << false;
+    }
+    void leftoversAreRemoved()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, removed);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        removeLeftovers(dir.path());
+        QCOMPARE(QFile::exists(dir.filePath(name)), !removed);
     }
 
     void graphicsInAFolderThatCannotBeMade()
@@ -64,7 +88,7 @@ private slots:
         QTemporaryDir dir;
         QFile blocker(dir.filePath(QStringLiteral("file")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
-        QCOMPARE(ExtractGraphics(dir.filePath(QStringLiteral("file"))).size(), int(kSkinFiles.size()));
+        QCOMPARE(extractGraphics(dir.filePath(QStringLiteral("file"))).size(), int(kSkinFiles.size()));
     }
 };
 
