@@ -1,13 +1,12 @@
 #pragma once
 
+#include "chrome/colours.h"
+
 #include <QColor>
 #include <QPalette>
 #include <QWidget>
 
 namespace kw {
-
-// The light grey-green of the program's panels and bands.
-inline const QColor kPanelColour(244, 245, 235);
 
 // Gives a widget a solid background of its own.
 inline void FillBackground(QWidget *widget, const QColor &colour)

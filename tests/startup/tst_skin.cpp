@@ -1,76 +1,73 @@
+#include "startup/skinfiles.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QImageReader>
+#include <QSet>
 #include <QTest>
 
 #include <algorithm>
 
-// The skin pictures embedded by kwskindata: resource id N is ":/Custom/N".
+// The skin pictures embedded by kwskindata (resource id N is ":/Custom/N")
+// and the table start-up writes them out from.
 class TestSkin : public QObject {
     Q_OBJECT
 
-    struct Picture {
-        int id;
-        const char *name;
-        QSize size;
-    };
-
-    static const QList<Picture> &pictures()
+    // The size the windows are laid out for, per picture.
+    static const QHash<QString, QSize> &expectedSizes()
     {
-        static const QSize tool(64, 56), tab(120, 28), windowButton(20, 18);
-        static const QList<Picture> list = {
-            {1, "about_off.bmp", tool}, {2, "about_on.bmp", tool}, {3, "about_pressed.bmp", tool},
-            {4, "back_disabled.bmp", tool}, {5, "back_off.bmp", tool}, {6, "back_on.bmp", tool},
-            {7, "back_pressed.bmp", tool}, {8, "close_off.bmp", tool}, {9, "close_on.bmp", tool},
-            {10, "close_pressed.bmp", tool}, {11, "forward_disabled.bmp", tool},
-            {12, "forward_off.bmp", tool}, {13, "forward_on.bmp", tool}, {14, "forward_pressed.bmp", tool},
-            {15, "home_off.bmp", tool}, {16, "home_on.bmp", tool}, {17, "home_pressed.bmp", tool},
-            {18, "mark_disabled.bmp", tool}, {19, "mark_off.bmp", tool}, {20, "mark_on.bmp", tool},
-            {21, "mark_pressed.bmp", tool}, {22, "print_off.bmp", tool}, {23, "print_on.bmp", tool},
-            {24, "print_pressed.bmp", tool}, {25, "report_off.bmp", tool}, {26, "report_on.bmp", tool},
-            {27, "report_pressed.bmp", tool}, {28, "save_disabled.bmp", tool}, {29, "save_off.bmp", tool},
-            {30, "save_on.bmp", tool}, {31, "save_pressed.bmp", tool}, {32, "setup_off.bmp", tool},
-            {33, "setup_on.bmp", tool}, {34, "setup_pressed.bmp", tool}, {35, "trash_off.bmp", tool},
-            {36, "trash_on.bmp", tool}, {37, "trash_pressed.bmp", tool},
-            {41, "tabs_back_off.bmp", tab}, {42, "tabs_back_on.bmp", tab},
-            {43, "tabs_front_off.bmp", tab}, {44, "tabs_front_on.bmp", tab},
-            {45, "border_bot.bmp", {8, 5}}, {46, "border_left.bmp", {5, 8}},
-            {47, "border_left_corners.bmp", {8, 8}}, {48, "border_right.bmp", {5, 8}},
-            {49, "border_right_corners.bmp", {8, 8}}, {50, "border_top_center.bmp", {8, 24}},
-            {51, "border_top_left.bmp", {40, 24}}, {52, "border_top_right.bmp", {80, 24}},
-            {53, "border_white_top_center.bmp", {8, 24}}, {54, "border_white_top_left.bmp", {40, 24}},
-            {55, "border_white_top_right.bmp", {80, 24}},
-            {56, "prog_blue_close.bmp", windowButton}, {57, "prog_blue_max.bmp", windowButton},
-            {58, "prog_blue_min.bmp", windowButton}, {59, "prog_blue_norm.bmp", windowButton},
-            {60, "prog_blueoff_close.bmp", windowButton}, {61, "prog_blueoff_max.bmp", windowButton},
-            {62, "prog_blueoff_min.bmp", windowButton}, {63, "prog_blueoff_norm.bmp", windowButton},
-            {64, "prog_white_close.bmp", windowButton}, {65, "prog_white_max.bmp", windowButton},
-            {66, "prog_white_min.bmp", windowButton}, {67, "prog_white_norm.bmp", windowButton},
-            {68, "loadbutton_on.bmp", {32, 20}}, {69, "loadbutton_off.bmp", {32, 20}},
-            {70, "button_off.bmp", {80, 25}}, {71, "button_on.bmp", {80, 25}},
-            {72, "button_pressed.bmp", {80, 25}},
-            {73, "bottombg1.bmp", {64, 25}}, {74, "bottombg2.bmp", {150, 25}},
-            {75, "bottombg3.bmp", {64, 25}}, {76, "bottombg4.bmp", {200, 25}},
-            {77, "columnhead1.bmp", {220, 26}}, {78, "columnhead2.bmp", {330, 26}},
-            {79, "progressbar.bmp", {10, 12}}, {80, "statusgrabber.bmp", {12, 12}},
-            {81, "bullet.bmp", {12, 12}}, {82, "Handle.bmp", {12, 64}}, {83, "pen.bmp", {16, 16}},
-            {84, "bar.bmp", {600, 24}}, {85, "KWicon.ico", {32, 32}}, {86, "pencil.ico", {32, 32}},
-            {87, "hand.ico", {32, 32}}, {88, "info_mark.gif", {32, 27}}, {89, "Logo.gif", {220, 64}},
-            {90, "instruction.gif", {260, 140}}, {91, "Border_bot_left.gif", {10, 10}},
-            {92, "Border_bot_right.gif", {10, 10}},
-        };
-        return list;
+        static const QHash<QString, QSize> sizes = [] {
+            QHash<QString, QSize> s;
+            for (const char *family : {"about", "close", "home", "print", "report", "setup", "trash"}) {
+                for (const char *state : {"off", "on", "pressed"})
+                    s.insert(QStringLiteral("%1_%2.bmp").arg(family, state), {64, 56});
+            }
+            for (const char *family : {"back", "forward", "mark", "save"}) {
+                for (const char *state : {"disabled", "off", "on", "pressed"})
+                    s.insert(QStringLiteral("%1_%2.bmp").arg(family, state), {64, 56});
+            }
+            for (const char *tab : {"back", "front"}) {
+                for (const char *state : {"off", "on"})
+                    s.insert(QStringLiteral("tabs_%1_%2.bmp").arg(tab, state), {120, 28});
+            }
+            for (const char *strip : {"top", "white_top"}) {
+                s.insert(QStringLiteral("border_%1_center.bmp").arg(strip), {8, 24});
+                s.insert(QStringLiteral("border_%1_left.bmp").arg(strip), {40, 24});
+                s.insert(QStringLiteral("border_%1_right.bmp").arg(strip), {80, 24});
+            }
+            for (const char *look : {"blue", "blueoff", "white"}) {
+                for (const char *glyph : {"close", "max", "min", "norm"})
+                    s.insert(QStringLiteral("prog_%1_%2.bmp").arg(look, glyph), {20, 18});
+            }
+            for (const char *state : {"off", "on", "pressed"})
+                s.insert(QStringLiteral("button_%1.bmp").arg(state), {80, 25});
+            const std::initializer_list<std::pair<const char *, QSize>> singles = {
+                {"border_bot.bmp", {8, 5}}, {"border_left.bmp", {5, 8}}, {"border_right.bmp", {5, 8}},
+                {"border_left_corners.bmp", {8, 8}}, {"border_right_corners.bmp", {8, 8}},
+                {"loadbutton_on.bmp", {32, 20}}, {"loadbutton_off.bmp", {32, 20}},
+                {"bottombg1.bmp", {64, 25}}, {"bottombg2.bmp", {150, 25}}, {"bottombg3.bmp", {64, 25}},
+                {"bottombg4.bmp", {200, 25}}, {"columnhead1.bmp", {220, 26}}, {"columnhead2.bmp", {330, 26}},
+                {"progressbar.bmp", {10, 12}}, {"statusgrabber.bmp", {12, 12}}, {"bullet.bmp", {12, 12}},
+                {"Handle.bmp", {12, 64}}, {"pen.bmp", {16, 16}}, {"bar.bmp", {600, 24}},
+                {"KWicon.ico", {32, 32}}, {"pencil.ico", {32, 32}}, {"hand.ico", {32, 32}},
+                {"info_mark.gif", {32, 27}}, {"Logo.gif", {220, 64}}, {"instruction.gif", {260, 140}},
+                {"Border_bot_left.gif", {10, 10}}, {"Border_bot_right.gif", {10, 10}},
+            };
+            for (const auto &[name, size] : singles)
+                s.insert(QString::fromLatin1(name), size);
+            return s;
+        }();
+        return sizes;
     }
 
     static int idOf(const QString &name)
     {
-        for (const Picture &p : pictures()) {
-            if (name == QLatin1String(p.name))
-                return p.id;
-        }
-        return 0;
+        const auto file = std::find_if(kw::kSkinFiles.begin(), kw::kSkinFiles.end(),
+                                       [&name](const kw::SkinFile &f) { return name == QLatin1String(f.name); });
+        return file == kw::kSkinFiles.end() ? 0 : file->id;
     }
 
     static QByteArray bytes(int id)
@@ -79,6 +76,8 @@ class TestSkin : public QObject {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
+    // The picture start-up writes out under `name`; a null image when there
+    // is none.
     static QImage picture(const QString &name)
     {
         return QImage::fromData(bytes(idOf(name))).convertToFormat(QImage::Format_ARGB32);
@@ -109,19 +108,65 @@ class TestSkin : public QObject {
     }
 
 private slots:
-    void holdsExactlyTheSkinIds()
+    void tableAndResourcesAgree()
     {
-        QList<int> found;
-        for (const QString &entry : QDir(QStringLiteral(":/Custom")).entryList(QDir::Files))
-            found << entry.toInt();
-        std::sort(found.begin(), found.end());
+        // One to one: every entry of the table has its resource, and the
+        // skin carries no resource the table does not name.
+        QList<int> tableIds;
+        for (const kw::SkinFile &file : kw::kSkinFiles) {
+            QVERIFY2(QFile::exists(QStringLiteral(":/Custom/%1").arg(file.id)), file.name);
+            tableIds << file.id;
+        }
+        QList<int> resourceIds;
+        for (const QString &entry : QDir(QStringLiteral(":/Custom")).entryList(QDir::Files)) {
+            bool numeric = false;
+            resourceIds << entry.toInt(&numeric);
+            QVERIFY2(numeric, qPrintable(entry));
+        }
+        std::sort(tableIds.begin(), tableIds.end());
+        std::sort(resourceIds.begin(), resourceIds.end());
+        QCOMPARE(std::adjacent_find(tableIds.begin(), tableIds.end()), tableIds.end());
+        QCOMPARE(resourceIds, tableIds);
+    }
+
+    void namesDifferBeyondLetterCase()
+    {
+        // The windows find a picture by name regardless of letter case, and
+        // the Graphics folder may sit on a file system that ignores it.
+        QHash<QString, QString> byFoldedName;
+        for (const kw::SkinFile &file : kw::kSkinFiles) {
+            const QString name = QString::fromLatin1(file.name);
+            QVERIFY2(!name.isEmpty() && !name.contains(QLatin1Char('/')), file.name);
+            const QString clash = byFoldedName.value(name.toLower());
+            QVERIFY2(clash.isEmpty(), qPrintable(name + " ~ " + clash));
+            byFoldedName.insert(name.toLower(), name);
+        }
+    }
+
+    void keepsItsResourceIds()
+    {
+        // Start-up has always found the pictures under ids 1-37 and 41-92.
         QList<int> expected;
-        for (const Picture &p : pictures())
-            expected << p.id;
-        QCOMPARE(expected.size(), 89);
-        QCOMPARE(found, expected);
-        for (int unused : {38, 39, 40, 93})
-            QVERIFY(!QFile::exists(QStringLiteral(":/Custom/%1").arg(unused)));
+        for (int id = 1; id <= 92; ++id) {
+            if (id < 38 || id > 40)
+                expected << id;
+        }
+        QList<int> ids;
+        for (const kw::SkinFile &file : kw::kSkinFiles)
+            ids << file.id;
+        std::sort(ids.begin(), ids.end());
+        QCOMPARE(ids, expected);
+    }
+
+    void drawsEveryPictureTheWindowsNeed()
+    {
+        QSet<QString> drawn;
+        for (const kw::SkinFile &file : kw::kSkinFiles)
+            drawn.insert(QString::fromLatin1(file.name));
+        for (auto it = expectedSizes().cbegin(); it != expectedSizes().cend(); ++it)
+            QVERIFY2(drawn.contains(it.key()), qPrintable(it.key()));
+        for (const QString &name : std::as_const(drawn))
+            QVERIFY2(expectedSizes().contains(name), qPrintable(name + " has no expected size"));
     }
 
     void decodesInItsFormatAndSize_data()
@@ -129,9 +174,10 @@ private slots:
         QTest::addColumn<int>("id");
         QTest::addColumn<QByteArray>("format");
         QTest::addColumn<QSize>("size");
-        for (const Picture &p : pictures()) {
-            const QByteArray format = QFileInfo(QString::fromLatin1(p.name)).suffix().toLatin1();
-            QTest::addRow("%d %s", p.id, p.name) << p.id << format << p.size;
+        for (const kw::SkinFile &file : kw::kSkinFiles) {
+            const QString name = QString::fromLatin1(file.name);
+            const QByteArray format = QFileInfo(name).suffix().toLatin1();
+            QTest::addRow("%d %s", file.id, file.name) << file.id << format << expectedSizes().value(name);
         }
     }
     void decodesInItsFormatAndSize()
@@ -167,6 +213,7 @@ private slots:
         QFETCH(QString, family);
         const QImage off = picture(family + QStringLiteral("_off.bmp"));
         const QImage disabled = picture(family + QStringLiteral("_disabled.bmp"));
+        QVERIFY(!off.isNull() && !disabled.isNull());
         QCOMPARE(disabled.size(), off.size());
         // Same tool-bar background; the icon keeps its shape but loses its colour.
         QCOMPARE(disabled.pixel(0, 0), off.pixel(0, 0));
@@ -237,6 +284,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, blue);
         const QImage image = picture(name);
+        QVERIFY2(!image.isNull(), qPrintable(name));
         qint64 red = 0, green = 0, blueSum = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
@@ -262,6 +310,7 @@ private slots:
             const QImage left = picture(state + "left.bmp");
             const QImage centre = picture(state + "center.bmp");
             const QImage right = picture(state + "right.bmp");
+            QVERIFY(!left.isNull() && !centre.isNull() && !right.isNull());
             for (int y = 0; y < centre.height(); ++y) {
                 QCOMPARE(left.pixel(left.width() - 1, y), centre.pixel(4, y));
                 QCOMPARE(right.pixel(20, y), centre.pixel(4, y));
@@ -269,6 +318,7 @@ private slots:
         }
         const QImage centre = picture(QStringLiteral("border_white_top_center.bmp"));
         const QImage button = picture(QStringLiteral("prog_white_min.bmp"));
+        QVERIFY(!centre.isNull() && !button.isNull());
         const int top = (centre.height() - button.height()) / 2;
         for (int y = 0; y < button.height(); ++y)
             QCOMPARE(button.pixel(0, y), centre.pixel(0, top + y));

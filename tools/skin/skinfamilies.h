@@ -22,38 +22,38 @@ enum class WindowGlyph { Close, Maximise, Minimise, Restore };
 enum class Side { Left, Right };
 
 // Tool bar (skincontrols.cpp).
-QImage ToolButton(IconPainter icon, ButtonState state);
-QImage PlainButton(ButtonState state);
-QImage LoadButton(bool hover);
+QImage toolButton(IconPainter icon, ButtonState state);
+QImage plainButton(ButtonState state);
+QImage loadButton(bool hover);
 
 // Bands and small parts (skincontrols.cpp).
 enum class BandKind { SecondAttemptBox, RemainingBox, StatusBox, MarkingBox };
-QImage BottomBand(BandKind kind);
-QImage ColumnHead(QSize size);
-QImage ProgressStep();
-QImage SizeGrip();
-QImage Bullet();
-QImage SheetHandle();
-QImage PenMark();
-QImage SectionBar();
+QImage bottomBand(BandKind kind);
+QImage columnHead(QSize size);
+QImage progressStep();
+QImage sizeGrip();
+QImage bullet();
+QImage sheetHandle();
+QImage penMark();
+QImage sectionBar();
 
 // Window frame and tabs (skinchrome.cpp).
-QImage TitleLeft(Strip strip);
-QImage TitleCentre(Strip strip);
-QImage TitleRight(Strip strip);
-QImage WindowButton(WindowGlyph glyph, WindowButtonLook look);
-QImage FrameSide(Side side);
-QImage FrameBottom();
-QImage FrameCorner(Side side);
-QImage DialogCorner(Side side);
-QImage Tab(bool front, bool hover);
+QImage titleLeft(Strip strip);
+QImage titleCentre(Strip strip);
+QImage titleRight(Strip strip);
+QImage windowButton(WindowGlyph glyph, WindowButtonLook look);
+QImage frameSide(Side side);
+QImage frameBottom();
+QImage frameCorner(Side side);
+QImage dialogCorner(Side side);
+QImage tab(bool front, bool hover);
 
 // Icons, logo and the instruction card (skinpictures.cpp).
-QImage WindowIcon();
-QImage PencilIcon(QSize size);
-QImage HandPointer();
-QImage InfoMark();
-QImage Logo();
-QImage Instruction();
+QImage windowIcon();
+QImage pencilIcon(QSize size);
+QImage handPointer();
+QImage infoMark();
+QImage logo();
+QImage instruction();
 
 } // namespace kw::skin

@@ -4,6 +4,8 @@
 // from these by kwskin at build time; the windows that show the pictures use
 // the same values for whatever they paint around them, so that both match.
 
+#include "chrome/colours.h"
+
 #include <QRgb>
 #include <QSize>
 
@@ -13,7 +15,7 @@ namespace kw::skin {
 
 // Backgrounds.
 inline constexpr QRgb kPage = qRgb(255, 255, 255);      // pages, dialog, answer sheet
-inline constexpr QRgb kPanel = qRgb(244, 245, 235);     // tool bar, bands, handle strip
+inline constexpr QRgb kPanel = kPanelRgb;              // tool bar, bands, handle strip
 inline constexpr QRgb kWindow = qRgb(220, 232, 247);    // behind the tab strip
 inline constexpr QRgb kPanelLine = qRgb(200, 204, 186); // thin lines on panels
 

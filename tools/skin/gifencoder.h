@@ -21,10 +21,10 @@ struct IndexedPicture {
 // `matte` (the colour the picture is shown on) and become opaque; the others
 // become the transparent index. When the opaque pixels use more colours than
 // fit, the palette is chosen by median cut.
-IndexedPicture Quantise(const QImage &image, QRgb matte);
+IndexedPicture quantise(const QImage &image, QRgb matte);
 
 // Writes the picture to path. Returns an empty string on success, otherwise
 // what went wrong.
-QString WriteGif(const IndexedPicture &picture, const QString &path);
+QString writeGif(const IndexedPicture &picture, const QString &path);
 
 } // namespace kw::skin

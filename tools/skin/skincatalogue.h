@@ -16,6 +16,6 @@ struct SkinPicture {
     std::function<QImage()> draw;
 };
 
-const QList<SkinPicture> &SkinPictures();
+const QList<SkinPicture> &skinPictures();
 
 } // namespace kw::skin

@@ -15,7 +15,7 @@ struct ButtonColours {
     QRgb top, bottom, edge;
 };
 
-ButtonColours ColoursFor(ButtonState state)
+ButtonColours coloursFor(ButtonState state)
 {
     switch (state) {
     case ButtonState::On:
@@ -30,10 +30,10 @@ ButtonColours ColoursFor(ButtonState state)
 }
 
 // A white line just inside the top of a rounded button, for a gentle shine.
-void Shine(QPainter &painter, const QRectF &box, qreal radius)
+void shine(QPainter &painter, const QRectF &box, qreal radius)
 {
     painter.save();
-    painter.setClipPath(RoundedBox(box, radius));
+    painter.setClipPath(roundedBox(box, radius));
     painter.setPen(QPen(QColor(255, 255, 255, 150), 1));
     painter.drawLine(QPointF(box.left() + radius * 0.6, box.top() + 1),
                      QPointF(box.right() - radius * 0.6, box.top() + 1));
@@ -41,146 +41,143 @@ void Shine(QPainter &painter, const QRectF &box, qreal radius)
 }
 
 // A sunken well on a panel-coloured band.
-void Well(QPainter &painter, const QRectF &box, QRgb top, QRgb bottom)
+void well(QPainter &painter, const QRectF &box, QRgb top, QRgb bottom)
 {
-    FillAndStroke(painter, RoundedBox(box, 4), VerticalGradient(box, top, bottom), kPanelLine, 1);
+    gradientBox(painter, box, 4, top, bottom, kPanelLine);
     painter.save();
-    painter.setClipPath(RoundedBox(box, 4));
+    painter.setClipPath(roundedBox(box, 4));
     painter.setPen(QPen(QColor(0, 0, 0, 28), 1));
     painter.drawLine(QPointF(box.left() + 2, box.top() + 1), QPointF(box.right() - 2, box.top() + 1));
     painter.restore();
 }
 
+// A picture of the given size on `background`, filled by one rounded box in
+// the given colours; with a shine unless it is to look pressed in.
+QImage roundedFace(QSize size, QRgb background, qreal radius, ButtonColours colours, bool withShine)
+{
+    QImage image = filledCanvas(size, background);
+    QPainter painter;
+    startPainter(painter, image);
+    const QRectF box(0.5, 0.5, size.width() - 1, size.height() - 1);
+    gradientBox(painter, box, radius, colours.top, colours.bottom, colours.edge);
+    if (withShine)
+        shine(painter, box, radius);
+    painter.end();
+    return image;
+}
+
 } // namespace
 
-QImage ToolButton(IconPainter icon, ButtonState state)
+QImage toolButton(IconPainter icon, ButtonState state)
 {
-    QImage image = FilledCanvas(kToolButton, kPanel);
+    QImage image = filledCanvas(kToolButton, kPanel);
     QPainter painter;
-    StartPainter(painter, image);
+    startPainter(painter, image);
     if (state == ButtonState::On || state == ButtonState::Pressed) {
-        const ButtonColours colours = ColoursFor(state);
+        const ButtonColours colours = coloursFor(state);
         const QRectF box(1.5, 1.5, kToolButton.width() - 3, kToolButton.height() - 3);
-        FillAndStroke(painter, RoundedBox(box, 7), VerticalGradient(box, colours.top, colours.bottom),
-                      colours.edge, 1);
+        gradientBox(painter, box, 7, colours.top, colours.bottom, colours.edge);
         if (state == ButtonState::On)
-            Shine(painter, box, 7);
+            shine(painter, box, 7);
     }
 
-    QImage layer = Canvas(kToolButton);
+    QImage layer = canvas(kToolButton);
     {
         QPainter iconPainter;
-        StartPainter(iconPainter, layer);
+        startPainter(iconPainter, layer);
         const qreal nudge = state == ButtonState::Pressed ? 1 : 0;
         iconPainter.translate((kToolButton.width() - 32) / 2.0 + nudge, 4 + nudge);
         icon(iconPainter);
     }
     if (state == ButtonState::Disabled)
-        layer = GreyedOut(layer, 0.5);
+        layer = greyedOut(layer, 0.5);
     painter.drawImage(0, 0, layer);
     return image;
 }
 
-QImage PlainButton(ButtonState state)
+QImage plainButton(ButtonState state)
 {
-    QImage image = FilledCanvas(kButton, kPage);
-    QPainter painter;
-    StartPainter(painter, image);
-    const ButtonColours colours = ColoursFor(state);
-    const QRectF box(0.5, 0.5, kButton.width() - 1, kButton.height() - 1);
-    FillAndStroke(painter, RoundedBox(box, 5), VerticalGradient(box, colours.top, colours.bottom),
-                  colours.edge, 1);
-    if (state != ButtonState::Pressed)
-        Shine(painter, box, 5);
-    return image;
+    return roundedFace(kButton, kPage, 5, coloursFor(state), state != ButtonState::Pressed);
 }
 
-QImage LoadButton(bool hover)
+QImage loadButton(bool hover)
 {
-    QImage image = FilledCanvas(kLoadButton, kPage);
+    QImage image = filledCanvas(kLoadButton, kPage);
     QPainter painter;
-    StartPainter(painter, image);
+    startPainter(painter, image);
     const QRectF box(0.5, 0.5, kLoadButton.width() - 1, kLoadButton.height() - 1);
-    const QRgb top = hover ? Mix(kGreenLight, kPaper, 0.35) : kGreenLight;
+    const QRgb top = hover ? mix(kGreenLight, kPaper, 0.35) : kGreenLight;
     const QRgb bottom = hover ? kGreenLight : kGreen;
-    FillAndStroke(painter, RoundedBox(box, 6), VerticalGradient(box, top, bottom),
-                  hover ? kHoverEdge : kGreenDark, hover ? 1.4 : 1);
-    Shine(painter, box, 6);
+    gradientBox(painter, box, 6, top, bottom, hover ? kHoverEdge : kGreenDark, hover ? 1.4 : 1);
+    shine(painter, box, 6);
     QPainterPath arrow;
     arrow.moveTo(12.5, 5);
     arrow.lineTo(21.5, 10);
     arrow.lineTo(12.5, 15);
     arrow.closeSubpath();
-    FillAndStroke(painter, arrow, QColor::fromRgb(kPaper), kPaper, 1.2);
+    fillAndStroke(painter, arrow, QColor::fromRgb(kPaper), kPaper, 1.2);
     return image;
 }
 
-QImage BottomBand(BandKind kind)
+QImage bottomBand(BandKind kind)
 {
     QSize size = kStatusBox;
     if (kind == BandKind::RemainingBox)
         size = kRemainingBox;
     else if (kind == BandKind::MarkingBox)
         size = kMarkingBox;
-    QImage image = FilledCanvas(size, kPanel);
+    QImage image = filledCanvas(size, kPanel);
     QPainter painter;
-    StartPainter(painter, image);
+    startPainter(painter, image);
     const QRectF box(1.5, 2.5, size.width() - 3, size.height() - 5);
     switch (kind) {
     case BandKind::SecondAttemptBox:
-        Well(painter, box, Mix(kPaper, kGreenLight, 0.3), Mix(kPaper, kGreenLight, 0.12));
+        well(painter, box, mix(kPaper, kGreenLight, 0.3), mix(kPaper, kGreenLight, 0.12));
         break;
     case BandKind::RemainingBox:
     case BandKind::StatusBox:
-        Well(painter, box, Mix(kPaper, kPanel, 0.8), kPaper);
+        well(painter, box, mix(kPaper, kPanel, 0.8), kPaper);
         break;
     case BandKind::MarkingBox: {
-        Well(painter, box, Mix(kPaper, kPanel, 0.8), kPaper);
+        well(painter, box, mix(kPaper, kPanel, 0.8), kPaper);
         const QRectF trough(kProgressFirstLeft - 2.5, kProgressTop - 2.5,
                             14 * kProgressPitch + kProgressStep.width() + 5,
                             kProgressStep.height() + 5);
-        FillAndStroke(painter, RoundedBox(trough, 3), QColor::fromRgb(kSteelLight), kSteel, 1);
+        fillAndStroke(painter, roundedBox(trough, 3), QColor::fromRgb(kSteelLight), kSteel, 1);
         break;
     }
     }
     return image;
 }
 
-QImage ColumnHead(QSize size)
+QImage columnHead(QSize size)
 {
-    QImage image = FilledCanvas(size, kPage);
+    QImage image = filledCanvas(size, kPage);
     QPainter painter;
-    StartPainter(painter, image);
+    startPainter(painter, image);
     const QRectF box(0.5, 0.5, size.width() - 1, size.height() + 8); // square bottom
     painter.save();
     painter.setClipRect(QRectF(0, 0, size.width(), size.height() - 2));
-    FillAndStroke(painter, RoundedBox(box, 6),
-                  VerticalGradient(QRectF(0, 0, size.width(), size.height()), kPaper, kSky),
+    fillAndStroke(painter, roundedBox(box, 6),
+                  verticalGradient(QRectF(0, 0, size.width(), size.height()), kPaper, kSky),
                   kBlueLight, 1);
     painter.restore();
     painter.fillRect(QRectF(0, size.height() - 2, size.width(), 2), QColor::fromRgb(kBlue));
     // A small orange mark at the left, where the caption begins.
-    FillAndStroke(painter, RoundedBox({6, 7, 4, size.height() - 15.0}, 2), QColor::fromRgb(kOrange), 0, 0);
+    fillAndStroke(painter, roundedBox({6, 7, 4, size.height() - 15.0}, 2), QColor::fromRgb(kOrange), 0, 0);
     return image;
 }
 
-QImage ProgressStep()
+QImage progressStep()
 {
-    QImage image = FilledCanvas(kProgressStep, kSteelLight);
-    QPainter painter;
-    StartPainter(painter, image);
-    const QRectF box(0.5, 0.5, kProgressStep.width() - 1, kProgressStep.height() - 1);
-    FillAndStroke(painter, RoundedBox(box, 2), VerticalGradient(box, kGreenLight, kGreen),
-                  kGreenDark, 1);
-    Shine(painter, box, 2);
-    return image;
+    return roundedFace(kProgressStep, kSteelLight, 2, {kGreenLight, kGreen, kGreenDark}, true);
 }
 
-QImage SizeGrip()
+QImage sizeGrip()
 {
-    QImage image = FilledCanvas(kGrip, kPanel);
+    QImage image = filledCanvas(kGrip, kPanel);
     QPainter painter;
-    StartPainter(painter, image);
+    startPainter(painter, image);
     for (int row = 0; row < 3; ++row) {
         for (int column = 2 - row; column < 3; ++column) {
             const QRectF dot(2 + 3.5 * column, 2 + 3.5 * row, 2, 2);
@@ -191,26 +188,25 @@ QImage SizeGrip()
     return image;
 }
 
-QImage Bullet()
+QImage bullet()
 {
-    QImage image = FilledCanvas(kBullet, kPage);
+    QImage image = filledCanvas(kBullet, kPage);
     QPainter painter;
-    StartPainter(painter, image);
+    startPainter(painter, image);
     const QPointF centre(kBullet.width() / 2.0, kBullet.height() / 2.0);
-    FillAndStroke(painter, Circle(centre, 4.6), VerticalGradient({1, 1, 10, 10}, kYellow, kOrange),
+    fillAndStroke(painter, circle(centre, 4.6), verticalGradient({1, 1, 10, 10}, kYellow, kOrange),
                   kOrangeDark, 1);
-    FillAndStroke(painter, Circle(centre - QPointF(1.4, 1.4), 1.3), QColor(255, 255, 255, 190), 0, 0);
+    fillAndStroke(painter, circle(centre - QPointF(1.4, 1.4), 1.3), QColor(255, 255, 255, 190), 0, 0);
     return image;
 }
 
-QImage SheetHandle()
+QImage sheetHandle()
 {
-    QImage image = FilledCanvas(kHandle, kPanel);
+    QImage image = filledCanvas(kHandle, kPanel);
     QPainter painter;
-    StartPainter(painter, image);
+    startPainter(painter, image);
     const QRectF box(1.5, 1.5, kHandle.width() - 3, kHandle.height() - 3);
-    FillAndStroke(painter, RoundedBox(box, 4.5), VerticalGradient(box, kButtonTop, kButtonBottom),
-                  kButtonEdge, 1);
+    gradientBox(painter, box, 4.5, kButtonTop, kButtonBottom, kButtonEdge);
     const qreal middle = kHandle.height() / 2.0;
     for (qreal dy : {-4.0, 0.0, 4.0}) {
         painter.setPen(QPen(QColor::fromRgb(kButtonEdge), 1.2, Qt::SolidLine, Qt::RoundCap));
@@ -227,26 +223,23 @@ QImage SheetHandle()
     left.lineTo(4, kHandle.height() - 13.0);
     left.lineTo(7.5, kHandle.height() - 10.0);
     left.closeSubpath();
-    FillAndStroke(painter, right, QColor::fromRgb(kBlue), kBlue, 0.8);
-    FillAndStroke(painter, left, QColor::fromRgb(kBlue), kBlue, 0.8);
+    fillAndStroke(painter, right, QColor::fromRgb(kBlue), kBlue, 0.8);
+    fillAndStroke(painter, left, QColor::fromRgb(kBlue), kBlue, 0.8);
     return image;
 }
 
-QImage PenMark()
+QImage penMark()
 {
-    QImage image = FilledCanvas(kPen, kPanel);
-    DrawOver(image, PencilIcon(kPen));
+    QImage image = filledCanvas(kPen, kPanel);
+    drawOver(image, pencilIcon(kPen));
     return image;
 }
 
-QImage SectionBar()
+QImage sectionBar()
 {
-    QImage image = FilledCanvas(kSectionBar, kPage);
+    QImage image = roundedFace(kSectionBar, kPage, 5, {kBlueLight, kBlue, kBlueDark}, true);
     QPainter painter;
-    StartPainter(painter, image);
-    const QRectF box(0.5, 0.5, kSectionBar.width() - 1, kSectionBar.height() - 1);
-    FillAndStroke(painter, RoundedBox(box, 5), VerticalGradient(box, kBlueLight, kBlue), kBlueDark, 1);
-    Shine(painter, box, 5);
+    startPainter(painter, image);
     // A small chevron at the left says "open me".
     painter.setPen(QPen(QColor::fromRgb(kPaper), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPolyline(QList<QPointF>{{8, 9}, {12, 13}, {16, 9}});

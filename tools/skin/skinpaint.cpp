@@ -8,21 +8,21 @@
 
 namespace kw::skin {
 
-QImage Canvas(QSize size)
+QImage canvas(QSize size)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
 
-QImage FilledCanvas(QSize size, QRgb colour)
+QImage filledCanvas(QSize size, QRgb colour)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor::fromRgba(colour));
     return image;
 }
 
-void StartPainter(QPainter &painter, QImage &image)
+void startPainter(QPainter &painter, QImage &image)
 {
     painter.begin(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -30,7 +30,7 @@ void StartPainter(QPainter &painter, QImage &image)
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
-QBrush VerticalGradient(const QRectF &rect, QRgb top, QRgb bottom)
+QBrush verticalGradient(const QRectF &rect, QRgb top, QRgb bottom)
 {
     QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
     gradient.setColorAt(0, QColor::fromRgb(top));
@@ -38,7 +38,7 @@ QBrush VerticalGradient(const QRectF &rect, QRgb top, QRgb bottom)
     return QBrush(gradient);
 }
 
-void FillAndStroke(QPainter &painter, const QPainterPath &path, const QBrush &fill,
+void fillAndStroke(QPainter &painter, const QPainterPath &path, const QBrush &fill,
                    QRgb edge, qreal width)
 {
     painter.save();
@@ -51,28 +51,53 @@ void FillAndStroke(QPainter &painter, const QPainterPath &path, const QBrush &fi
     painter.restore();
 }
 
-QPainterPath Circle(QPointF centre, qreal radius)
+void gradientBox(QPainter &painter, const QRectF &box, qreal radius, QRgb top, QRgb bottom,
+                 QRgb edge, qreal width)
+{
+    fillAndStroke(painter, roundedBox(box, radius), verticalGradient(box, top, bottom), edge, width);
+}
+
+QPainterPath polygon(std::initializer_list<QPointF> points)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(points)));
+    path.closeSubpath();
+    return path;
+}
+
+QImage gridDrawing(QSize size, qreal grid, const std::function<void(QPainter &)> &draw)
+{
+    QImage image = canvas(size);
+    QPainter painter;
+    startPainter(painter, image);
+    painter.scale(size.width() / grid, size.height() / grid);
+    draw(painter);
+    painter.end();
+    return image;
+}
+
+QPainterPath circle(QPointF centre, qreal radius)
 {
     QPainterPath path;
     path.addEllipse(centre, radius, radius);
     return path;
 }
 
-QPainterPath RoundedBox(const QRectF &rect, qreal radius)
+QPainterPath roundedBox(const QRectF &rect, qreal radius)
 {
     QPainterPath path;
     path.addRoundedRect(rect, radius, radius);
     return path;
 }
 
-QRgb Mix(QRgb a, QRgb b, qreal t)
+QRgb mix(QRgb a, QRgb b, qreal t)
 {
     const auto channel = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
     return qRgba(channel(qRed(a), qRed(b)), channel(qGreen(a), qGreen(b)),
                  channel(qBlue(a), qBlue(b)), channel(qAlpha(a), qAlpha(b)));
 }
 
-QImage GreyedOut(const QImage &image, qreal opacity)
+QImage greyedOut(const QImage &image, qreal opacity)
 {
     QImage grey = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < grey.height(); ++y) {
@@ -87,13 +112,13 @@ QImage GreyedOut(const QImage &image, qreal opacity)
     return grey.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-void DrawOver(QImage &base, const QImage &layer, QPoint at)
+void drawOver(QImage &base, const QImage &layer, QPoint at)
 {
     QPainter painter(&base);
     painter.drawImage(at, layer);
 }
 
-QFont SkinFont(int pixelSize, bool bold)
+QFont skinFont(int pixelSize, bool bold)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);

@@ -17,7 +17,7 @@ struct StripColours {
     QRgb top, bottom, edge, shine;
 };
 
-StripColours ColoursOf(Strip strip)
+StripColours coloursOf(Strip strip)
 {
     if (strip == Strip::Active)
         return {kTitleTop, kTitleBottom, kTitleEdge, kTitleShine};
@@ -28,12 +28,12 @@ StripColours ColoursOf(Strip strip)
 // height so that the pieces and the window buttons on them line up. The
 // outline runs along the top and the bottom, and down the side that is given
 // (a cut corner there); a piece without a side continues on both ends.
-QImage StripPiece(QSize size, Strip strip, std::optional<Side> side)
+QImage stripPiece(QSize size, Strip strip, std::optional<Side> side)
 {
-    const StripColours colours = ColoursOf(strip);
-    QImage image = FilledCanvas(size, colours.edge);
+    const StripColours colours = coloursOf(strip);
+    QImage image = filledCanvas(size, colours.edge);
     QPainter painter;
-    StartPainter(painter, image);
+    startPainter(painter, image);
     const qreal w = size.width();
     const qreal h = size.height();
     const qreal radius = 4.5;
@@ -44,7 +44,7 @@ QImage StripPiece(QSize size, Strip strip, std::optional<Side> side)
         face.setRight(w - 1);
     painter.setClipRect(QRectF(0, 0, w, h));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(VerticalGradient({0, 1, w, h - 2}, colours.top, colours.bottom));
+    painter.setBrush(verticalGradient({0, 1, w, h - 2}, colours.top, colours.bottom));
     // Only the top corners are rounded: a second, square rectangle fills the bottom.
     painter.drawRoundedRect(face, radius, radius);
     painter.drawRect(QRectF(face.left(), face.top() + radius, face.width(), face.height() - radius));
@@ -54,7 +54,7 @@ QImage StripPiece(QSize size, Strip strip, std::optional<Side> side)
     return image;
 }
 
-void PaintGlyph(QPainter &painter, WindowGlyph glyph, QRgb colour)
+void paintGlyph(QPainter &painter, WindowGlyph glyph, QRgb colour)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, glyph == WindowGlyph::Close);
@@ -91,7 +91,7 @@ void PaintGlyph(QPainter &painter, WindowGlyph glyph, QRgb colour)
 }
 
 // The outline path of a tab, open at the bottom.
-QPainterPath TabOutline(bool closed)
+QPainterPath tabOutline(bool closed)
 {
     const qreal w = kTab.width();
     const qreal h = kTab.height();
@@ -109,54 +109,54 @@ QPainterPath TabOutline(bool closed)
 
 } // namespace
 
-QImage TitleLeft(Strip strip)
+QImage titleLeft(Strip strip)
 {
-    return StripPiece(kTitleLeft, strip, Side::Left);
+    return stripPiece(kTitleLeft, strip, Side::Left);
 }
 
-QImage TitleCentre(Strip strip)
+QImage titleCentre(Strip strip)
 {
-    return StripPiece(kTitleCentre, strip, std::nullopt);
+    return stripPiece(kTitleCentre, strip, std::nullopt);
 }
 
-QImage TitleRight(Strip strip)
+QImage titleRight(Strip strip)
 {
-    return StripPiece(kTitleRight, strip, Side::Right);
+    return stripPiece(kTitleRight, strip, Side::Right);
 }
 
-QImage WindowButton(WindowGlyph glyph, WindowButtonLook look)
+QImage windowButton(WindowGlyph glyph, WindowButtonLook look)
 {
     // The button stands vertically centred on the strip; its background is
     // that stretch of the strip.
     const Strip strip = look == WindowButtonLook::Inactive ? Strip::Inactive : Strip::Active;
     const int top = (kTitleHeight - kWindowButton.height()) / 2;
-    QImage image = StripPiece({kWindowButton.width(), kTitleHeight}, strip, std::nullopt)
+    QImage image = stripPiece({kWindowButton.width(), kTitleHeight}, strip, std::nullopt)
                        .copy(QRect(QPoint(0, top), kWindowButton));
     QPainter painter;
-    StartPainter(painter, image);
+    startPainter(painter, image);
     QRgb glyphColour = kTitleText;
     if (look == WindowButtonLook::Hover) {
         const QRectF box(0.5, 0.5, kWindowButton.width() - 1, kWindowButton.height() - 1);
         const bool close = glyph == WindowGlyph::Close;
-        FillAndStroke(painter, RoundedBox(box, 3.5),
-                      close ? VerticalGradient(box, kRedLight, kRed)
-                            : VerticalGradient(box, Mix(kBlueLight, kPaper, 0.3), kBlueLight),
-                      close ? kRedDark : kTitleEdge, 1);
+        if (close)
+            gradientBox(painter, box, 3.5, kRedLight, kRed, kRedDark);
+        else
+            gradientBox(painter, box, 3.5, mix(kBlueLight, kPaper, 0.3), kBlueLight, kTitleEdge);
     } else if (look == WindowButtonLook::Inactive) {
         glyphColour = kSteel;
     } else {
         // Resting on the blue strip: a faint frame so that the button can be found.
         const QRectF box(0.5, 0.5, kWindowButton.width() - 1, kWindowButton.height() - 1);
-        FillAndStroke(painter, RoundedBox(box, 3.5), QColor(255, 255, 255, 28),
+        fillAndStroke(painter, roundedBox(box, 3.5), QColor(255, 255, 255, 28),
                       qRgba(255, 255, 255, 70), 1);
     }
-    PaintGlyph(painter, glyph, glyphColour);
+    paintGlyph(painter, glyph, glyphColour);
     return image;
 }
 
-QImage FrameSide(Side side)
+QImage frameSide(Side side)
 {
-    QImage image = FilledCanvas(kFrameSide, kFrameFace);
+    QImage image = filledCanvas(kFrameSide, kFrameFace);
     QPainter painter(&image);
     const int h = kFrameSide.height();
     const int outer = side == Side::Left ? 0 : kFrameWidth - 1;
@@ -165,25 +165,25 @@ QImage FrameSide(Side side)
     painter.fillRect(QRect(inner, 0, 1, h), QColor::fromRgb(kFrameInner));
     // A lighter face column next to the outline.
     const int light = side == Side::Left ? 1 : kFrameWidth - 2;
-    painter.fillRect(QRect(light, 0, 1, h), QColor::fromRgb(Mix(kFrameFace, kPaper, 0.4)));
+    painter.fillRect(QRect(light, 0, 1, h), QColor::fromRgb(mix(kFrameFace, kPaper, 0.4)));
     return image;
 }
 
-QImage FrameBottom()
+QImage frameBottom()
 {
-    QImage image = FilledCanvas(kFrameBottom, kFrameFace);
+    QImage image = filledCanvas(kFrameBottom, kFrameFace);
     QPainter painter(&image);
     const int w = kFrameBottom.width();
     painter.fillRect(QRect(0, 0, w, 1), QColor::fromRgb(kFrameInner));
-    painter.fillRect(QRect(0, kFrameWidth - 2, w, 1), QColor::fromRgb(Mix(kFrameFace, kFrameInner, 0.4)));
+    painter.fillRect(QRect(0, kFrameWidth - 2, w, 1), QColor::fromRgb(mix(kFrameFace, kFrameInner, 0.4)));
     painter.fillRect(QRect(0, kFrameWidth - 1, w, 1), QColor::fromRgb(kFrameOuter));
     return image;
 }
 
-QImage FrameCorner(Side side)
+QImage frameCorner(Side side)
 {
     // Drawn as the bottom-left corner and mirrored for the right.
-    QImage image = FilledCanvas(kFrameCorner, kFrameFace);
+    QImage image = filledCanvas(kFrameCorner, kFrameFace);
     {
         QPainter painter(&image);
         const int w = kFrameCorner.width();
@@ -191,32 +191,32 @@ QImage FrameCorner(Side side)
         const int e = kFrameWidth;
         painter.fillRect(QRect(e - 1, 0, 1, h - e + 1), QColor::fromRgb(kFrameInner));
         painter.fillRect(QRect(e - 1, h - e, w - e + 1, 1), QColor::fromRgb(kFrameInner));
-        painter.fillRect(QRect(1, 0, 1, h - 1), QColor::fromRgb(Mix(kFrameFace, kPaper, 0.4)));
-        painter.fillRect(QRect(1, h - 2, w - 1, 1), QColor::fromRgb(Mix(kFrameFace, kFrameInner, 0.4)));
+        painter.fillRect(QRect(1, 0, 1, h - 1), QColor::fromRgb(mix(kFrameFace, kPaper, 0.4)));
+        painter.fillRect(QRect(1, h - 2, w - 1, 1), QColor::fromRgb(mix(kFrameFace, kFrameInner, 0.4)));
         painter.fillRect(QRect(0, 0, 1, h), QColor::fromRgb(kFrameOuter));
         painter.fillRect(QRect(0, h - 1, w, 1), QColor::fromRgb(kFrameOuter));
     }
     return side == Side::Left ? image : image.mirrored(true, false);
 }
 
-QImage DialogCorner(Side side)
+QImage dialogCorner(Side side)
 {
     // The message dialog's bottom corners are rounded (its window region cuts
     // them by 7 pixels); outside the curve the picture is transparent.
-    QImage image = Canvas(kDialogCorner);
+    QImage image = canvas(kDialogCorner);
     {
         QPainter painter;
-        StartPainter(painter, image);
+        startPainter(painter, image);
         const qreal w = kDialogCorner.width();
         const qreal h = kDialogCorner.height();
         const qreal e = kFrameWidth;
         const auto ring = [&](qreal inset, qreal radius, QRgb colour) {
             // A rounded box whose only visible corner is the bottom-left one.
             const QRectF box(inset, -3 * h, 4 * w, 4 * h - inset);
-            FillAndStroke(painter, RoundedBox(box, radius), QColor::fromRgb(colour), 0, 0);
+            fillAndStroke(painter, roundedBox(box, radius), QColor::fromRgb(colour), 0, 0);
         };
         ring(0, 7, kFrameOuter);
-        ring(1, 6, Mix(kFrameFace, kPaper, 0.4));
+        ring(1, 6, mix(kFrameFace, kPaper, 0.4));
         ring(2, 5, kFrameFace);
         ring(e - 1, 3, kFrameInner);
         ring(e, 2, kPage);
@@ -224,38 +224,38 @@ QImage DialogCorner(Side side)
     return side == Side::Left ? image : image.mirrored(true, false);
 }
 
-QImage Tab(bool front, bool hover)
+QImage tab(bool front, bool hover)
 {
-    QImage image = FilledCanvas(kTab, kWindow);
+    QImage image = filledCanvas(kTab, kWindow);
     QPainter painter;
-    StartPainter(painter, image);
+    startPainter(painter, image);
     const QRectF all(0, 0, kTab.width(), kTab.height());
     QBrush fill;
     if (front)
-        fill = VerticalGradient(all, hover ? kPaper : Mix(kPaper, kPanel, 0.3), kPanel);
+        fill = verticalGradient(all, hover ? kPaper : mix(kPaper, kPanel, 0.3), kPanel);
     else if (hover)
-        fill = VerticalGradient(all, kTabHoverTop, kTabHoverBottom);
+        fill = verticalGradient(all, kTabHoverTop, kTabHoverBottom);
     else
-        fill = VerticalGradient(all, kTabBackTop, kTabBackBottom);
+        fill = verticalGradient(all, kTabBackTop, kTabBackBottom);
     painter.setPen(Qt::NoPen);
     painter.setBrush(fill);
-    painter.drawPath(TabOutline(true));
+    painter.drawPath(tabOutline(true));
     if (front) {
         // The chosen tab carries an orange band along its top.
         painter.save();
-        painter.setClipPath(TabOutline(true));
+        painter.setClipPath(tabOutline(true));
         painter.fillRect(QRectF(0, 0, kTab.width(), 3.5),
-                         QColor::fromRgb(hover ? Mix(kTabAccent, kYellow, 0.4) : kTabAccent));
+                         QColor::fromRgb(hover ? mix(kTabAccent, kYellow, 0.4) : kTabAccent));
         painter.restore();
     } else if (hover) {
         painter.save();
-        painter.setClipPath(TabOutline(true));
+        painter.setClipPath(tabOutline(true));
         painter.fillRect(QRectF(0, 0, kTab.width(), 2.5), QColor::fromRgb(kYellow));
         painter.restore();
     }
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor::fromRgb(front ? kBlueLight : kTabEdge), 1));
-    painter.drawPath(TabOutline(false));
+    painter.drawPath(tabOutline(false));
     return image;
 }
 

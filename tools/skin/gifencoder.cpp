@@ -20,7 +20,7 @@ struct Cell {
     qint64 count;
 };
 
-int Channel(QRgb colour, int channel)
+int channelOf(QRgb colour, int channel)
 {
     return channel == 0 ? qRed(colour) : channel == 1 ? qGreen(colour) : qBlue(colour);
 }
@@ -29,7 +29,7 @@ int Channel(QRgb colour, int channel)
 // one channel is split where half of its pixels lie on either side, until
 // there are `limit` boxes or none can be split. Each box gives the
 // pixel-weighted mean of its colours.
-QList<QRgb> MedianCut(std::vector<Cell> cells, int limit)
+QList<QRgb> medianCut(std::vector<Cell> cells, int limit)
 {
     struct Box {
         std::size_t begin, end;
@@ -39,8 +39,8 @@ QList<QRgb> MedianCut(std::vector<Cell> cells, int limit)
         for (int c = 0; c < 3; ++c) {
             int low = 255, high = 0;
             for (std::size_t i = box.begin; i < box.end; ++i) {
-                low = std::min(low, Channel(cells[i].colour, c));
-                high = std::max(high, Channel(cells[i].colour, c));
+                low = std::min(low, channelOf(cells[i].colour, c));
+                high = std::max(high, channelOf(cells[i].colour, c));
             }
             if (high - low > best) {
                 best = high - low;
@@ -67,8 +67,8 @@ QList<QRgb> MedianCut(std::vector<Cell> cells, int limit)
         const Box box = boxes[chosen];
         std::sort(cells.begin() + box.begin, cells.begin() + box.end,
                   [chosenChannel](const Cell &a, const Cell &b) {
-                      const int x = Channel(a.colour, chosenChannel);
-                      const int y = Channel(b.colour, chosenChannel);
+                      const int x = channelOf(a.colour, chosenChannel);
+                      const int y = channelOf(b.colour, chosenChannel);
                       return x != y ? x < y : a.colour < b.colour;
                   });
         qint64 total = 0;
@@ -92,7 +92,7 @@ QList<QRgb> MedianCut(std::vector<Cell> cells, int limit)
         double weight = 0;
         for (std::size_t i = box.begin; i < box.end; ++i) {
             for (int c = 0; c < 3; ++c)
-                sum[c] += double(Channel(cells[i].colour, c)) * double(cells[i].count);
+                sum[c] += double(channelOf(cells[i].colour, c)) * double(cells[i].count);
             weight += double(cells[i].count);
         }
         palette << qRgb(int(std::lround(sum[0] / weight)), int(std::lround(sum[1] / weight)),
@@ -101,7 +101,7 @@ QList<QRgb> MedianCut(std::vector<Cell> cells, int limit)
     return palette;
 }
 
-int Nearest(const QList<QRgb> &palette, QRgb colour)
+int nearest(const QList<QRgb> &palette, QRgb colour)
 {
     int best = 0;
     int bestDistance = std::numeric_limits<int>::max();
@@ -120,7 +120,7 @@ int Nearest(const QList<QRgb> &palette, QRgb colour)
 
 } // namespace
 
-IndexedPicture Quantise(const QImage &image, QRgb matte)
+IndexedPicture quantise(const QImage &image, QRgb matte)
 {
     const QImage source = image.convertToFormat(QImage::Format_ARGB32);
     IndexedPicture picture;
@@ -166,9 +166,9 @@ IndexedPicture Quantise(const QImage &image, QRgb matte)
             picture.palette << cell.colour;
         }
     } else {
-        picture.palette = MedianCut(cells, limit);
+        picture.palette = medianCut(cells, limit);
         for (const Cell &cell : cells)
-            indexOf.insert(cell.colour, Nearest(picture.palette, cell.colour));
+            indexOf.insert(cell.colour, nearest(picture.palette, cell.colour));
     }
     if (anyClear) {
         picture.transparentIndex = int(picture.palette.size());
@@ -183,7 +183,7 @@ IndexedPicture Quantise(const QImage &image, QRgb matte)
     return picture;
 }
 
-QString WriteGif(const IndexedPicture &picture, const QString &path)
+QString writeGif(const IndexedPicture &picture, const QString &path)
 {
     const int colours = int(picture.palette.size());
     if (colours < 1 || colours > 256 || picture.width < 1 || picture.height < 1
