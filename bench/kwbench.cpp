@@ -5,8 +5,7 @@
 #include "checking/marking.h"
 #include "data/clock.h"
 #include "data/papercontent.h"
-#include "mainwindow/contents.h"
-#include "mainwindow/selectionstate.h"
+#include "mainwindow/mainwindow.h"
 #include "practice/practicewindow.h"
 #include "practice/questionviewer.h"
 
@@ -51,14 +50,14 @@ struct Largest {
     PaperContent content;
 };
 
-Largest largestPaper(const QString &folder, const Catalogue &catalogue)
+Largest largestPaper(const Catalogue &catalogue)
 {
     Largest largest;
     for (int subject = 1; subject <= 3; ++subject) {
         if (!catalogue.hasSubject(subject))
             continue;
         for (int paper = 101; paper <= 100 + catalogue.subject(subject).paperCount; ++paper) {
-            PaperContent content = LoadPaperContent(folder, subject, paper);
+            PaperContent content = loadPaperContent(subject, paper);
             if (content.slotCount() > largest.content.slotCount())
                 largest = {subject, paper, content};
         }
@@ -81,20 +80,18 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "kwbench: no temporary folder\n");
         return 1;
     }
-    SelectionState state;
     SystemClock clock;
-    ContentsSetup setup;
+    MainWindowContext setup;
     setup.folder = folder.path();
-    setup.state = &state;
     setup.clock = &clock;
     setup.ask = [](const QString &, const QString &text, const QStringList &) {
         std::fprintf(stderr, "kwbench: asked \"%s\"\n", qPrintable(text));
         return 0;
     };
-    Contents contents(setup);
+    MainWindow contents(setup);
 
     // The largest paper is the one opened and paged through.
-    const Largest largest = largestPaper(folder.path(), contents.catalogue());
+    const Largest largest = largestPaper(contents.catalogue());
     if (largest.paper == 0) {
         std::fprintf(stderr, "kwbench: the course has no papers\n");
         return 1;
@@ -105,7 +102,7 @@ int main(int argc, char *argv[])
 
     QElapsedTimer timer;
     timer.start();
-    contents.OpenPaper((index - 1) % 5, 1);
+    contents.openPaper((index - 1) % 5, 1);
     PracticeWindow *window = contents.practiceWindow();
     if (!window || !waitForPage(window)) {
         std::fprintf(stderr, "kwbench: paper %d of subject %d did not open\n", largest.paper, largest.subject);
@@ -116,7 +113,7 @@ int main(int argc, char *argv[])
     QList<double> moves;
     for (int question = 2; question <= largest.content.questionCount(); ++question) {
         timer.restart();
-        window->NextQuestion();
+        window->nextQuestion();
         if (!waitForPage(window)) {
             std::fprintf(stderr, "kwbench: question %d did not load\n", question);
             return 1;
@@ -132,8 +129,7 @@ int main(int argc, char *argv[])
     QList<double> judging;
     for (int round = 0; round < 200; ++round) {
         timer.restart();
-        const PaperMarking marking = MarkPaper(answers, largest.content.keys, largest.content.types,
-                                               largest.content.marks, largest.content.totalMarks);
+        const PaperMarking marking = markPaper(answers, largest.content);
         judging.append(timer.nsecsElapsed() / 1e3);
         if (marking.results.size() != answers.size())
             return 1;
@@ -144,7 +140,7 @@ int main(int argc, char *argv[])
     getrusage(RUSAGE_SELF, &usage);
     print("peak_rss_mb", usage.ru_maxrss / 1024.0, "MB");
 
-    window->Unload();
+    window->unload();
     delete window;
     return 0;
 }

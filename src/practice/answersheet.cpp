@@ -82,8 +82,8 @@ void AnswerSheet::fill(const PaperSession &session, int question)
 
     bool instruction = false;
     for (int k = 1; k <= count && !instruction; ++k) {
-        const QString &type = content.types.at(d + k - 1);
-        instruction = type == QLatin1String("X") || type == QLatin1String("F");
+        const SlotType type = content.types.at(d + k - 1);
+        instruction = type == SlotType::MixedNumber || type == SlotType::Fraction;
     }
     m_instruction->setVisible(instruction);
 
@@ -91,14 +91,14 @@ void AnswerSheet::fill(const PaperSession &session, int question)
         const int slot = d + k - 1;
         SlotPanel *p = panel(k);
         p->keyBox()->setText(content.keys.at(slot));
-        p->resultLabel()->setText(session.results.value(slot));
+        p->resultLabel()->setText(verdictText(session.results.value(slot)));
         AnswerBox *box = p->answerBox();
-        box->setMaxLength(content.types.at(slot) == QLatin1String("Q") ? 1 : 32767);
+        box->setMaxLength(content.types.at(slot) == SlotType::Choice ? 1 : 32767);
         box->setText(session.answers.value(slot));
         box->setAccessibleName(count >= 2 ? QStringLiteral("Answer %1").arg(p->partLabel()->text())
                                           : QStringLiteral("Answer"));
     }
-    const bool longFirst = count >= 1 && content.types.at(d) == QLatin1String("L");
+    const bool longFirst = count >= 1 && content.types.at(d) == SlotType::Phrase;
     panel(1)->setLongAnswer(longFirst);
 
     // Stacked in twips, so rounding never adds up down a long question.
