@@ -135,7 +135,7 @@ MessageDialog::MessageDialog(const Pictures &pictures, QWidget *parent)
 
     const ButtonPictures buttonPictures{pictures.get(QStringLiteral("button_off.bmp")),
                                         pictures.get(QStringLiteral("button_on.bmp")),
-                                        pictures.get(QStringLiteral("button_pressed.bmp")), QPixmap()};
+                                        pictures.get(QStringLiteral("button_pressed.bmp"))};
     for (int b = 0; b < 2; ++b) {
         auto *button = new PictureButton(QStringLiteral("But%1").arg(b + 1), this);
         button->setPictures(buttonPictures);

@@ -9,9 +9,10 @@ class QAction;
 namespace kw {
 
 // The pictures of a button, one for each state it can show. A null on,
-// pressed or disabled picture means the off picture is shown instead.
+// pressed or disabled picture means the off picture is shown instead, so a
+// button without them can leave them out: ButtonPictures{off, on}.
 struct ButtonPictures {
-    QPixmap off, on, pressed, disabled;
+    QPixmap off{}, on{}, pressed{}, disabled{};
 };
 
 // A button drawn entirely by skin pictures. The picture follows the button's

@@ -188,7 +188,7 @@ private slots:
         QFETCH(QStringList, steps);
         QWidget window;
         auto *button = new PictureButton(QStringLiteral("But1"), &window);
-        button->setPictures({solid(Qt::red), QPixmap(), QPixmap(), QPixmap()});
+        button->setPictures(ButtonPictures{solid(Qt::red)});
         button->resize(kSize);
         window.show();
         for (const QString &step : steps)
