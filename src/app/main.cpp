@@ -1,6 +1,5 @@
 #include "data/clock.h"
-#include "mainwindow/contents.h"
-#include "mainwindow/selectionstate.h"
+#include "mainwindow/mainwindow.h"
 #include "startup/startup.h"
 
 #include <QApplication>
@@ -28,27 +27,24 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("kwpractice"));
     QApplication::setOrganizationName(QStringLiteral("Kestrelworks"));
 
-    const QString folder = kw::ChooseDataFolder(QApplication::applicationDirPath(),
+    const QString folder = kw::chooseDataFolder(QApplication::applicationDirPath(),
                                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (folder.isEmpty()) {
         QMessageBox::critical(nullptr, QStringLiteral("Kestrelworks"),
-                              QStringLiteral("Your results cannot be saved: neither the program's folder (%1) nor "
+                              QStringLiteral("Your results cannot be saved: neither the program's folder nor "
                                              "your own data folder can be written to. Ask an adult to check the "
-                                             "installation.")
-                                  .arg(QApplication::applicationDirPath()));
+                                             "installation."));
         return 1;
     }
 
-    kw::SelectionState state;
     kw::SystemClock clock;
-    kw::ContentsSetup setup;
-    setup.folder = folder;
-    setup.state = &state;
-    setup.clock = &clock;
-    setup.ask = [](const QString &title, const QString &text, const QStringList &buttons) {
+    kw::MainWindowContext context;
+    context.folder = folder;
+    context.clock = &clock;
+    context.ask = [](const QString &title, const QString &text, const QStringList &buttons) {
         return ask(nullptr, title, text, buttons);
     };
-    kw::Contents window(setup);
+    kw::MainWindow window(context);
     window.show();
     return app.exec();
 }

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <functional>
+
 namespace kw {
 
 namespace {
@@ -128,10 +130,44 @@ HomePage::HomePage(const Pictures &pictures, QWidget *parent) : QWidget(parent)
         connect(again, &QAbstractButton::clicked, this, [this, j]() { emit paperClicked(j - 1, 2); });
         m_tryAgain[std::size_t(j - 1)] = again;
     }
-    Topicbuttoncolour(0);
+    highlightTopic(0);
 }
 
-void HomePage::ArrangePaperScores()
+namespace {
+
+// Fits text into a control of that width: shortened with an ellipsis when it
+// does not fit, and the whole text given as the tool tip then.
+void setFittedText(QWidget *control, const QString &text, int width, const QString &usualTip,
+                   const std::function<void(const QString &)> &setText)
+{
+    const QString fitted = control->fontMetrics().elidedText(text, Qt::ElideRight, width);
+    setText(fitted);
+    control->setToolTip(fitted == text ? usualTip : text);
+    control->setAccessibleName(text);
+}
+
+} // namespace
+
+void HomePage::setTopics(const QStringList &names)
+{
+    for (int k = 1; k <= kTopics; ++k) {
+        QPushButton *button = topic(k);
+        const QString name = names.value(k - 1);
+        // The button's padding and frame take some of its width.
+        setFittedText(button, name, button->width() - 16, QStringLiteral("Click to select topic"),
+                      [button](const QString &text) { button->setText(text); });
+        button->setVisible(k <= names.size());
+        bullet(k)->setVisible(k <= names.size());
+    }
+}
+
+void HomePage::setHeading(const QString &topicName)
+{
+    setFittedText(m_subH1, topicName, m_subH1->width(), QString(),
+                  [this](const QString &text) { m_subH1->setText(text); });
+}
+
+void HomePage::arrangePaperScores()
 {
     const int column = m_percentColumn->x();
     auto place = [column](QLabel *score) {
@@ -153,7 +189,7 @@ void HomePage::ArrangePaperScores()
     }
 }
 
-void HomePage::Topicbuttoncolour(int chosen)
+void HomePage::highlightTopic(int chosen)
 {
     for (int k = 1; k <= kTopics; ++k) {
         QPushButton *button = topic(k);

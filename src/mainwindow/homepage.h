@@ -31,11 +31,16 @@ public:
     PictureButton *loadButton(int j) const { return m_load.at(std::size_t(j - 1)); }
     PictureButton *tryAgainButton(int j) const { return m_tryAgain.at(std::size_t(j - 1)); }
 
+    // Shows the subject's topics, one button each; a name too long for its
+    // button is shortened, with the whole name in its tool tip.
+    void setTopics(const QStringList &names);
+    // The chosen topic's name above its papers.
+    void setHeading(const QString &topicName);
     // Scores end 20 pixels left of the "%" column; try again is offered for
     // a first score that is not above 99.
-    void ArrangePaperScores();
+    void arrangePaperScores();
     // Highlights the chosen topic button.
-    void Topicbuttoncolour(int chosen);
+    void highlightTopic(int chosen);
 
 signals:
     void topicClicked(int topic);

@@ -14,7 +14,7 @@ class PaperSession;
 class Pictures;
 class SlotPanel;
 
-// The answer sheet beside the question page (AnsBox): a heading, one panel
+// The answer sheet beside the question page: a heading, one panel
 // per answer slot of the question on show, and the instruction picture for
 // questions answered with fractions or mixed numbers.
 class AnswerSheet : public QWidget {
@@ -46,12 +46,12 @@ protected:
 private:
     void placeParts();
 
-    QWidget *m_titleBand = nullptr; // QnTitleBG
-    QLabel *m_title = nullptr;      // QnTitle
+    QWidget *m_titleBand = nullptr;
+    QLabel *m_title = nullptr;
     QScrollArea *m_scroll = nullptr;
     QWidget *m_slots = nullptr;
     std::array<SlotPanel *, kPanels> m_panels{};
-    QLabel *m_instruction = nullptr; // PicInstruction
+    QLabel *m_instruction = nullptr; // how to type fractions, for the questions that want them
 };
 
 } // namespace kw

@@ -11,7 +11,7 @@ namespace kw {
 class Clock;
 class Pictures;
 
-// The marking progress panel (fmeMark): fifteen steps, shown one by one while
+// The marking progress panel: fifteen steps, shown one by one while
 // the paper is marked. The window keeps painting but takes no input meanwhile.
 class MarkingProgress : public QWidget {
     Q_OBJECT

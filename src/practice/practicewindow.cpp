@@ -3,20 +3,20 @@
 #include "checking/marking.h"
 #include "chrome/background.h"
 #include "chrome/clicklabel.h"
+#include "chrome/messagedialog.h"
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
-#include "chrome/popup.h"
 #include "data/clock.h"
 #include "data/resources.h"
 #include "data/runtimeerror.h"
-#include "mainwindow/selectionstate.h"
-#include "practice/answerbox.h"
 #include "practice/answersheet.h"
 #include "practice/markingprogress.h"
 #include "practice/papersession.h"
 #include "practice/questionviewer.h"
 #include "practice/slotpanel.h"
 
+#include <QAction>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
@@ -25,14 +25,13 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
-#include <QShortcut>
+#include <QStackedWidget>
 #include <QTimer>
 
 namespace kw {
 
 namespace {
 
-// Design sizes in pixels.
 constexpr int kToolBandHeight = 78;
 constexpr QSize kToolButton(64, 56);
 constexpr int kToolGap = Px(120);
@@ -41,89 +40,123 @@ constexpr int kBottomBandHeight = 29;
 constexpr int kStatusBoxWidth = Px(960);
 constexpr int kStatusBoxHeight = Px(375);
 constexpr int kPaperSumWidth = 120;
+constexpr int kClockIntervalMs = 1000; // the clock shows whole seconds
 
 struct ToolText {
+    PracticeWindow::Tool tool;
     const char *caption;
     const char *tip;
-    const char *picture;  // the picture's stem: stem_off.bmp, stem_disabled.bmp
+    const char *picture;  // stem of stem_off.bmp, stem_on.bmp, stem_pressed.bmp, stem_disabled.bmp
     const char *shortcut;
 };
 
-constexpr std::array<ToolText, 6> kTools{{
-    {"Save", "Save paper", "save", "Ctrl+S"},
-    {"Mark", "Mark paper", "mark", "Ctrl+M"},
-    {"Print", "Print question", "print", "Ctrl+P"},
-    {"Close", "Close paper", "close", "Ctrl+W"},
-    {"Back", "Previous question", "back", "Alt+B"},
-    {"Next", "Next question", "forward", "Alt+N"},
+constexpr std::array<ToolText, PracticeWindow::kToolCount> kTools{{
+    {PracticeWindow::Tool::Save, "Save", "Save paper", "save", "Ctrl+S"},
+    {PracticeWindow::Tool::Mark, "Mark", "Mark paper", "mark", "Ctrl+M"},
+    {PracticeWindow::Tool::Print, "Print", "Print question", "print", "Ctrl+P"},
+    {PracticeWindow::Tool::Close, "Close", "Close paper", "close", "Ctrl+W"},
+    {PracticeWindow::Tool::Back, "Back", "Previous question", "back", "Alt+B"},
+    {PracticeWindow::Tool::Next, "Next", "Next question", "forward", "Alt+N"},
 }};
 
-// A status box of the bottom band with its skin picture behind it.
-QWidget *statusBox(const QString &name, const QPixmap &background, QWidget *parent, int left, int width)
+const QString kTitle = QStringLiteral("Kestrelworks");
+
+// A status box of the bottom band: its skin picture behind the texts it holds.
+QLabel *statusBox(const QString &name, const QPixmap &background, int width)
 {
-    auto *box = new QLabel(parent);
+    auto *box = new QLabel;
     box->setObjectName(name);
     box->setPixmap(background);
     box->setScaledContents(true);
-    box->setGeometry(left, (kBottomBandHeight - kStatusBoxHeight) / 2, width, kStatusBoxHeight);
+    box->setFixedSize(width, kStatusBoxHeight);
+    auto *layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     return box;
 }
 
-QLabel *statusText(const QString &name, const QString &tip, QWidget *box, const QRect &place)
+QLabel *statusText(const QString &name, const QString &tip, QWidget *box, Qt::Alignment alignment = Qt::AlignCenter)
 {
     auto *label = new QLabel(box);
     label->setObjectName(name);
     label->setToolTip(tip);
     label->setAccessibleName(tip);
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(place);
+    label->setAlignment(alignment);
     QFont font = label->font();
     font.setPixelSize(11);
     label->setFont(font);
+    box->layout()->addWidget(label);
     return label;
 }
 
 } // namespace
 
-PracticeWindow::PracticeWindow(const PracticeSetup &setup, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_setup(setup)
+PracticeWindow::PracticeWindow(const PracticeContext &context, const PaperChoice &choice, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_context(context), m_choice(choice)
 {
-    setObjectName(setup.attempt.windowName);
+    setObjectName(choice.attempt.windowName);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QIcon(setup.pictures->get(QStringLiteral("pencil.ico"))));
+    setWindowIcon(QIcon(context.pictures->get(QStringLiteral("pencil.ico"))));
     setMinimumSize(640, 440);
     FillBackground(this, kPanelColour);
 
-    m_popUp = new PopUp(*setup.pictures, &setup.state->PopUpResponse, this);
+    m_dialog = new MessageDialog(*context.pictures, this);
 
-    m_toolBand = new QWidget(this);
-    m_toolBand->setObjectName(QStringLiteral("ScnTabBG"));
-    FillBackground(m_toolBand, kPanelColour);
-    buildToolBar();
+    for (const ToolText &text : kTools) {
+        auto *action = new QAction(QLatin1String(text.caption), this);
+        const QKeySequence shortcut(QLatin1String(text.shortcut));
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(QLatin1String(text.tip),
+                                                         shortcut.toString(QKeySequence::NativeText)));
+        addAction(action);
+        m_actions[std::size_t(text.tool)] = action;
+    }
+    connect(action(Tool::Save), &QAction::triggered, this, &PracticeWindow::save);
+    connect(action(Tool::Mark), &QAction::triggered, this, &PracticeWindow::mark);
+    connect(action(Tool::Print), &QAction::triggered, this, &PracticeWindow::print);
+    connect(action(Tool::Close), &QAction::triggered, this, &PracticeWindow::requestClose);
+    connect(action(Tool::Back), &QAction::triggered, this, &PracticeWindow::previousQuestion);
+    connect(action(Tool::Next), &QAction::triggered, this, &PracticeWindow::nextQuestion);
 
-    m_viewer = new QuestionViewer(this);
+    m_viewer = new QuestionViewer;
     connect(m_viewer, &QuestionViewer::guardTriggered, this, [this]() {
         QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("Invalid operation"));
     });
+    m_pageProblem = new QLabel;
+    m_pageProblem->setObjectName(QStringLiteral("PageProblem"));
+    m_pageProblem->setAlignment(Qt::AlignCenter);
+    m_pageProblem->setWordWrap(true);
+    m_pageProblem->setMargin(24);
+    FillBackground(m_pageProblem, Qt::white);
+    m_pageArea = new QStackedWidget;
+    m_pageArea->addWidget(m_viewer);
+    m_pageArea->addWidget(m_pageProblem);
 
-    m_handleStrip = new QWidget(this);
-    m_handleStrip->setObjectName(QStringLiteral("PicHideAns"));
-    FillBackground(m_handleStrip, kPanelColour);
-    m_handle = new PictureButton(QStringLiteral("ImgHandle"), m_handleStrip);
-    m_handle->setPicture(setup.pictures->get(QStringLiteral("Handle.bmp")));
-    m_handle->resize(m_handle->sizeHint());
-    m_handle->setToolTip(QStringLiteral("Hide answer sheet"));
-    m_handle->setAccessibleName(QStringLiteral("Hide answer sheet"));
-    connect(m_handle, &QAbstractButton::clicked, this, &PracticeWindow::ToggleSheet);
-
-    m_sheet = new AnswerSheet(*setup.pictures, this);
+    m_sheet = new AnswerSheet(*context.pictures);
     FillBackground(m_sheet, kPanelColour);
+    m_sheet->setFixedWidth(m_sheet->width());
 
-    buildBottomBand();
+    // The page and the band under it take what the answer sheet leaves; the
+    // handle strip stands between them.
+    auto *pageColumn = new QVBoxLayout;
+    pageColumn->setSpacing(0);
+    pageColumn->addWidget(m_pageArea, 1);
+    pageColumn->addWidget(buildBottomBand());
+    auto *body = new QHBoxLayout;
+    body->setSpacing(0);
+    body->addLayout(pageColumn, 1);
+    body->addWidget(buildHandleStrip());
+    body->addWidget(m_sheet);
+    auto *window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(0);
+    window->addWidget(buildToolBand());
+    window->addLayout(body, 1);
 
-    m_timer = new QTimer(this);
-    m_timer->setObjectName(QStringLiteral("Timer1"));
-    connect(m_timer, &QTimer::timeout, this, &PracticeWindow::tick);
+    m_clockTimer = new QTimer(this);
+    m_clockTimer->setInterval(kClockIntervalMs);
+    connect(m_clockTimer, &QTimer::timeout, this, &PracticeWindow::updateClock);
 }
 
 PracticeWindow::~PracticeWindow()
@@ -131,112 +164,153 @@ PracticeWindow::~PracticeWindow()
     removePageFile();
 }
 
-void PracticeWindow::buildToolBar()
+QWidget *PracticeWindow::buildToolBand()
 {
-    for (int k = 1; k <= 6; ++k) {
-        const ToolText &text = kTools[std::size_t(k - 1)];
-        const QString tip = QStringLiteral("%1 (%2)").arg(QLatin1String(text.tip),
-                                                          QKeySequence(QLatin1String(text.shortcut)).toString(QKeySequence::NativeText));
-        auto *button = new PictureButton(QStringLiteral("ToolBar0%1").arg(k), m_toolBand);
-        button->resize(kToolButton);
-        button->setToolTip(tip);
-        button->setAccessibleName(QLatin1String(text.caption));
-        button->setAccessibleDescription(tip);
-        button->setPicture(m_setup.pictures->get(QLatin1String(text.picture) + QStringLiteral("_off.bmp")));
-        auto *caption = new ClickLabel(QLatin1String(text.caption), m_toolBand);
-        caption->setObjectName(QStringLiteral("lblTB0%1").arg(k));
-        caption->setToolTip(tip);
-        caption->setAlignment(Qt::AlignCenter);
-        connect(caption, &ClickLabel::clicked, button, [button]() {
-            if (button->isEnabled())
-                button->click();
-        });
-        auto *shortcut = new QShortcut(QKeySequence(QLatin1String(text.shortcut)), this);
-        connect(shortcut, &QShortcut::activated, button, [button]() {
-            if (button->isEnabled())
-                button->click();
-        });
-        m_toolBar[std::size_t(k - 1)] = button;
-        m_toolBarLabels[std::size_t(k - 1)] = caption;
-    }
-    connect(m_toolBar[0], &QAbstractButton::clicked, this, &PracticeWindow::Save);
-    connect(m_toolBar[1], &QAbstractButton::clicked, this, &PracticeWindow::Mark);
-    connect(m_toolBar[2], &QAbstractButton::clicked, this, &PracticeWindow::Print);
-    connect(m_toolBar[3], &QAbstractButton::clicked, this, &PracticeWindow::Close);
-    connect(m_toolBar[4], &QAbstractButton::clicked, this, &PracticeWindow::PreviousQuestion);
-    connect(m_toolBar[5], &QAbstractButton::clicked, this, &PracticeWindow::NextQuestion);
+    auto *band = new QWidget;
+    band->setObjectName(QStringLiteral("ScnTabBG"));
+    band->setFixedHeight(kToolBandHeight);
+    FillBackground(band, kPanelColour);
+    auto *row = new QHBoxLayout(band);
+    row->setContentsMargins(kToolGap, 2, kToolGap, 0);
+    row->setSpacing(kToolGap);
 
-    m_paperSum = new QWidget(m_toolBand);
+    const Pictures &pictures = *m_context.pictures;
+    int k = 1;
+    for (const ToolText &text : kTools) {
+        QAction *tool = action(text.tool);
+        auto *button = new PictureButton(QStringLiteral("ToolBar0%1").arg(k));
+        const QString stem = QLatin1String(text.picture);
+        button->setPictures({pictures.get(stem + QStringLiteral("_off.bmp")), pictures.get(stem + QStringLiteral("_on.bmp")),
+                             pictures.get(stem + QStringLiteral("_pressed.bmp")),
+                             pictures.get(stem + QStringLiteral("_disabled.bmp"))});
+        button->setFixedSize(kToolButton);
+        button->setAction(tool);
+        auto *caption = new ClickLabel;
+        caption->setObjectName(QStringLiteral("lblTB0%1").arg(k));
+        caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        caption->setFixedWidth(kToolButton.width() + 8);
+        caption->setAction(tool);
+        auto *column = new QVBoxLayout;
+        column->setSpacing(0);
+        column->addWidget(button, 0, Qt::AlignHCenter);
+        column->addWidget(caption, 0, Qt::AlignHCenter);
+        column->addStretch();
+        // Back and Next stay at the right edge whatever the width.
+        if (text.tool == Tool::Back) {
+            row->addStretch(1);
+            row->addWidget(m_paperSum = new QWidget);
+        }
+        row->addLayout(column);
+        ++k;
+    }
+
     m_paperSum->setObjectName(QStringLiteral("PaperSum"));
-    auto *caption = new QLabel(QStringLiteral("Your score (%)"), m_paperSum);
+    m_paperSum->setFixedWidth(kPaperSumWidth);
+    auto *sum = new QVBoxLayout(m_paperSum);
+    sum->setContentsMargins(0, 8, 0, 0);
+    auto *caption = new QLabel(QStringLiteral("Your score (%)"));
     caption->setObjectName(QStringLiteral("PScoringL"));
-    caption->setGeometry(0, 8, kPaperSumWidth, 20);
     caption->setAlignment(Qt::AlignCenter);
-    m_percent = new QLabel(m_paperSum);
+    m_percent = new QLabel;
     m_percent->setObjectName(QStringLiteral("PScoring"));
     m_percent->setToolTip(QStringLiteral("Your score"));
     m_percent->setAccessibleName(QStringLiteral("Your score"));
-    m_percent->setGeometry(0, 28, kPaperSumWidth, 32);
     m_percent->setAlignment(Qt::AlignCenter);
     m_percent->setStyleSheet(QStringLiteral("font-size: 20px; font-weight: bold; color: rgb(0, 0, 160);"));
-    m_paperSum->resize(kPaperSumWidth, kToolBandHeight);
+    sum->addWidget(caption);
+    sum->addWidget(m_percent);
+    sum->addStretch();
+    // Hidden but keeping its room, so the tool bar does not shift on marking.
+    QSizePolicy keepRoom = m_paperSum->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_paperSum->setSizePolicy(keepRoom);
     m_paperSum->hide();
+    return band;
 }
 
-void PracticeWindow::buildBottomBand()
+QWidget *PracticeWindow::buildHandleStrip()
 {
-    const Pictures &pictures = *m_setup.pictures;
-    m_bottomBand = new QWidget(this);
-    m_bottomBand->setObjectName(QStringLiteral("RemQnsBG"));
-    FillBackground(m_bottomBand, kPanelColour);
-    const QPixmap statusPicture = pictures.get(QStringLiteral("bottombg3.bmp"));
-    const QRect inside(0, 0, kStatusBoxWidth, kStatusBoxHeight);
+    auto *strip = new QWidget;
+    strip->setObjectName(QStringLiteral("PicHideAns"));
+    strip->setFixedWidth(kHandleStripWidth);
+    FillBackground(strip, kPanelColour);
+    auto *handle = new PictureButton(QStringLiteral("ImgHandle"));
+    handle->setPicture(m_context.pictures->get(QStringLiteral("Handle.bmp")));
+    handle->setFixedSize(handle->sizeHint());
+    handle->setToolTip(QStringLiteral("Hide answer sheet"));
+    handle->setAccessibleName(QStringLiteral("Hide answer sheet"));
+    connect(handle, &QAbstractButton::clicked, this, &PracticeWindow::toggleSheet);
+    auto *layout = new QVBoxLayout(strip);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(handle, 0, Qt::AlignCenter);
+    m_handle = handle;
+    return strip;
+}
 
-    QWidget *bot1 = statusBox(QStringLiteral("Bot1"), statusPicture, m_bottomBand, 0, kStatusBoxWidth);
-    m_clockLabel = statusText(QStringLiteral("lblClock"), QStringLiteral("Clock"), bot1, inside);
+QWidget *PracticeWindow::buildBottomBand()
+{
+    const Pictures &pictures = *m_context.pictures;
+    auto *band = new QWidget;
+    band->setObjectName(QStringLiteral("RemQnsBG"));
+    band->setFixedHeight(kBottomBandHeight);
+    FillBackground(band, kPanelColour);
+    auto *row = new QHBoxLayout(band);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    const QPixmap statusPicture = pictures.get(QStringLiteral("bottombg3.bmp"));
+
+    QLabel *bot1 = statusBox(QStringLiteral("Bot1"), statusPicture, kStatusBoxWidth);
+    m_clockLabel = statusText(QStringLiteral("lblClock"), QStringLiteral("Clock"), bot1);
     m_clockLabel->setText(QStringLiteral("00:00:00"));
-    m_timeTaken = statusText(QStringLiteral("LTime"), QStringLiteral("Time taken"), bot1, inside);
+    m_timeTaken = statusText(QStringLiteral("LTime"), QStringLiteral("Time taken"), bot1);
     m_timeTaken->setText(QStringLiteral("00:00:00"));
     m_timeTaken->hide();
 
-    QWidget *bot2 = statusBox(QStringLiteral("Bot2"), statusPicture, m_bottomBand, kStatusBoxWidth, kStatusBoxWidth);
-    m_dateLabel = statusText(QStringLiteral("lblDate"), QStringLiteral("Date"), bot2, inside);
-    m_completed = statusText(QStringLiteral("ETime"), QStringLiteral("Date completed"), bot2, inside);
+    QLabel *bot2 = statusBox(QStringLiteral("Bot2"), statusPicture, kStatusBoxWidth);
+    m_dateLabel = statusText(QStringLiteral("lblDate"), QStringLiteral("Date"), bot2);
+    m_completed = statusText(QStringLiteral("ETime"), QStringLiteral("Date completed"), bot2);
     m_completed->hide();
 
-    QWidget *bot3 = statusBox(QStringLiteral("Bot3"), statusPicture, m_bottomBand, 2 * kStatusBoxWidth, kStatusBoxWidth);
+    QLabel *bot3 = statusBox(QStringLiteral("Bot3"), statusPicture, kStatusBoxWidth);
     m_answered = statusText(QStringLiteral("lblAnsweredQ"), QStringLiteral("Number of questions answered"), bot3,
-                            QRect(0, 0, kStatusBoxWidth / 2 - 4, kStatusBoxHeight));
-    m_answered->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    statusText(QStringLiteral("Label1"), QString(), bot3, QRect(kStatusBoxWidth / 2 - 4, 0, 8, kStatusBoxHeight))
-        ->setText(QStringLiteral("/"));
+                            Qt::AlignRight | Qt::AlignVCenter);
+    statusText(QStringLiteral("Label1"), QString(), bot3)->setText(QStringLiteral("/"));
     m_total = statusText(QStringLiteral("lblTotalQ"), QStringLiteral("Total number of questions"), bot3,
-                         QRect(kStatusBoxWidth / 2 + 4, 0, kStatusBoxWidth / 2 - 4, kStatusBoxHeight));
-    m_total->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+                         Qt::AlignLeft | Qt::AlignVCenter);
 
     const QPixmap remainingPicture = pictures.get(QStringLiteral("bottombg2.bmp"));
     const int remainingWidth = remainingPicture.isNull() ? 150 : remainingPicture.deviceIndependentSize().toSize().width();
-    m_remainingBox = statusBox(QStringLiteral("TxtRem"), remainingPicture, m_bottomBand, 3 * kStatusBoxWidth, remainingWidth);
-    auto *remainingCaption = statusText(QStringLiteral("TxtRemlbl"), QString(), m_remainingBox, QRect(2, 0, 56, kStatusBoxHeight));
+    QLabel *remainingBox = statusBox(QStringLiteral("TxtRem"), remainingPicture, remainingWidth);
+    remainingBox->layout()->setContentsMargins(2, 2, 4, 2);
+    QLabel *remainingCaption = statusText(QStringLiteral("TxtRemlbl"), QString(), remainingBox);
     remainingCaption->setText(QStringLiteral("Qns left:"));
-    m_remaining = new QComboBox(m_remainingBox);
+    m_remaining = new QComboBox;
     m_remaining->setObjectName(QStringLiteral("RemQns"));
     m_remaining->setToolTip(QStringLiteral("Select a remaining question"));
     m_remaining->setAccessibleName(QStringLiteral("Questions left"));
-    m_remaining->setGeometry(60, 2, remainingWidth - 64, kStatusBoxHeight - 4);
     QFont small = m_remaining->font();
     small.setPixelSize(11);
     m_remaining->setFont(small);
+    remainingBox->layout()->addWidget(m_remaining);
+    static_cast<QBoxLayout *>(remainingBox->layout())->setStretchFactor(m_remaining, 1);
     remainingCaption->setBuddy(m_remaining);
     connect(m_remaining, &QComboBox::activated, this, [this](int index) {
-        JumpToQuestion(m_remaining->itemText(index).toInt());
+        jumpToQuestion(m_remaining->itemText(index).toInt());
     });
+    m_remainingBox = remainingBox;
 
-    m_progress = new MarkingProgress(pictures, m_bottomBand);
-    m_progress->move(3 * kStatusBoxWidth, (kBottomBandHeight - m_progress->height()) / 2);
+    for (QWidget *box : {static_cast<QWidget *>(bot1), static_cast<QWidget *>(bot2), static_cast<QWidget *>(bot3),
+                         static_cast<QWidget *>(remainingBox)})
+        row->addWidget(box, 0, Qt::AlignVCenter);
+    row->addStretch(1);
+
+    // Marking progress shows where the remaining questions were: it stands
+    // over the band, outside its layout, for the few seconds it runs.
+    m_progress = new MarkingProgress(pictures, band);
+    return band;
 }
 
-bool PracticeWindow::Form_Load()
+bool PracticeWindow::openPaper()
 {
     // A tenth of the screen in from its top left corner, four fifths of its size.
     if (const QScreen *screen = this->screen()) {
@@ -244,23 +318,20 @@ bool PracticeWindow::Form_Load()
         setGeometry(area.x() + area.width() / 10, area.y() + area.height() / 10, area.width() * 8 / 10,
                     area.height() * 8 / 10);
     }
-    SelectionState &state = *m_setup.state;
-    const int paperNumber = state.PaperNum.toInt();
-    const int topicFirst = state.TopicCount.toInt();
-    setWindowTitle(QStringLiteral("%1 - Paper %2").arg(state.SubH1).arg(paperNumber - 100 - topicFirst + 1));
+    setWindowTitle(QStringLiteral("%1 - Paper %2").arg(m_choice.topicName).arg(m_choice.paperInTopic()));
 
     PaperAddress address;
-    address.folder = m_setup.folder;
-    address.subject = state.LChose.toInt();
-    address.code = state.lblCOD;
-    address.paperCount = state.TtPapersCon.toInt();
-    address.paperNumber = paperNumber;
+    address.folder = m_context.folder;
+    address.subject = m_choice.subject;
+    address.code = m_choice.productCode;
+    address.paperCount = m_choice.paperCount;
+    address.paperNumber = m_choice.paperNumber;
     try {
-        m_session = std::make_unique<PaperSession>(address, m_setup.attempt);
+        m_session = std::make_unique<PaperSession>(address, m_choice.attempt);
     } catch (const RuntimeError &error) {
-        tell(QStringLiteral("Kestrelworks"),
-             QStringLiteral("This paper cannot be opened (%1). Nothing has been changed.").arg(error.detail()));
-        m_unloaded = true; // nothing to store or refresh
+        tell(kTitle, QStringLiteral("This paper cannot be opened (%1). Nothing has been changed.")
+                         .arg(withoutFolder(error.detail())));
+        m_unloaded = true; // nothing to store or let go of
         return false;
     }
 
@@ -271,17 +342,17 @@ bool PracticeWindow::Form_Load()
     m_percent->setText(m_session->storedPercent());
     m_sheet->fill(*m_session, 1);
     fillRemaining();
-    if (marked())
-        markedDisplay();
-
-    m_sheetShown = true;
-    m_clockStart = m_setup.clock->now();
-    m_timer->setInterval(100);
-    m_timer->start();
     m_total->setText(QString::number(m_session->content().slotCount()));
+    m_answered->setText(QString::number(m_session->answeredCount()));
+
+    m_clockStart = m_context.clock->now();
     m_dateLabel->setText(QLocale::system().toString(m_clockStart.date(), QLocale::ShortFormat));
-    tick();
-    layoutWindow();
+    updateClock();
+    if (isMarked())
+        showMarked();
+    else
+        m_clockTimer->start();
+    updateActions();
     m_sheet->focusFirstAnswer();
     return true;
 }
@@ -292,12 +363,7 @@ void PracticeWindow::removePageFile()
         QFile::remove(m_pageFile);
 }
 
-QString PracticeWindow::Status() const
-{
-    return m_session ? m_session->status() : QStringLiteral("0");
-}
-
-bool PracticeWindow::marked() const
+bool PracticeWindow::isMarked() const
 {
     return m_session && m_session->marked();
 }
@@ -306,9 +372,19 @@ void PracticeWindow::showQuestion(int question)
 {
     removePageFile();
     const QString id = m_session->content().questionIds.value(question - 1);
-    m_pageFile = m_setup.folder + QStringLiteral("/temppaper") + id + QStringLiteral(".mht");
-    if (ExtractResourceToFile(id.toInt(), QStringLiteral("Custom"), m_pageFile) == 0)
-        m_viewer->Navigate2(m_pageFile);
+    m_pageFile = m_context.folder + QStringLiteral("/temppaper") + id + QStringLiteral(".mht");
+    if (extractResourceToFile(id.toInt(), QStringLiteral("Custom"), m_pageFile) == 0) {
+        m_pageArea->setCurrentWidget(m_viewer);
+        m_viewer->showPageFile(m_pageFile);
+        return;
+    }
+    // Never leave the previous question's page beside this question's sheet.
+    m_pageFile.clear();
+    m_pageProblem->setText(QStringLiteral("Question %1 cannot be shown: its page could not be prepared "
+                                          "(the disk may be full).\n\nYour answers are kept. Try this "
+                                          "question again later.")
+                               .arg(question));
+    m_pageArea->setCurrentWidget(m_pageProblem);
 }
 
 bool PracticeWindow::saveAnswers()
@@ -317,18 +393,23 @@ bool PracticeWindow::saveAnswers()
         m_session->saveAnswers();
         return true;
     } catch (const RuntimeError &error) {
-        tell(QStringLiteral("Kestrelworks"),
-             QStringLiteral("Your answers could not be saved (%1). They are kept while this paper stays open.")
-                 .arg(error.detail()));
+        tell(kTitle, QStringLiteral("Your answers could not be saved (%1). They are kept while this paper stays open.")
+                         .arg(withoutFolder(error.detail())));
         return false;
     }
+}
+
+void PracticeWindow::collectAnswers()
+{
+    m_sheet->collect(*m_session, m_question);
+    m_answered->setText(QString::number(m_session->answeredCount()));
 }
 
 void PracticeWindow::moveTo(int question, bool focusAnswer)
 {
     if (!m_session || question < 1 || question > m_session->content().questionCount())
         return;
-    m_sheet->collect(*m_session, m_question);
+    collectAnswers();
     saveAnswers();
     m_question = question;
     m_sheet->fill(*m_session, m_question);
@@ -336,20 +417,20 @@ void PracticeWindow::moveTo(int question, bool focusAnswer)
     fillRemaining();
     if (focusAnswer)
         m_sheet->focusFirstAnswer();
-    tick();
+    updateActions();
 }
 
-void PracticeWindow::NextQuestion()
+void PracticeWindow::nextQuestion()
 {
     moveTo(m_question + 1, true);
 }
 
-void PracticeWindow::PreviousQuestion()
+void PracticeWindow::previousQuestion()
 {
     moveTo(m_question - 1, true);
 }
 
-void PracticeWindow::JumpToQuestion(int question)
+void PracticeWindow::jumpToQuestion(int question)
 {
     moveTo(question, false);
     m_remaining->setFocus(Qt::OtherFocusReason);
@@ -360,27 +441,29 @@ void PracticeWindow::fillRemaining()
     m_remaining->clear();
     for (int question : m_session->remainingQuestions())
         m_remaining->addItem(QString::number(question));
-    m_remaining->setCurrentIndex(-1);
+    // The question on show stays chosen while it is still unanswered, so the
+    // arrow keys move on from it to the next remaining question.
+    m_remaining->setCurrentIndex(m_remaining->findText(QString::number(m_question)));
 }
 
-void PracticeWindow::Save()
+void PracticeWindow::save()
 {
-    if (!m_session || marked())
+    if (!m_session || isMarked())
         return;
-    m_sheet->collect(*m_session, m_question);
+    collectAnswers();
     if (saveAnswers())
-        tell(QStringLiteral("Kestrelworks"), QStringLiteral("Paper saved"));
+        tell(kTitle, QStringLiteral("Paper saved"));
 }
 
-void PracticeWindow::Mark()
+void PracticeWindow::mark()
 {
     if (!m_session)
         return;
-    if (marked()) {
-        markedDisplay();
+    if (isMarked()) {
+        showMarked();
         return;
     }
-    m_sheet->collect(*m_session, m_question);
+    collectAnswers();
     saveAnswers();
     const QString question = m_session->firstEmptySlot() > 0
                                  ? QStringLiteral("You have not answered all the questions.  Do you still want to mark your practice?")
@@ -388,32 +471,33 @@ void PracticeWindow::Mark()
     if (!ask(QStringLiteral("Marking"), question))
         return;
 
-    m_timer->stop();
-    m_progress->run(*m_setup.clock);
-    const QDateTime finished = m_setup.clock->now();
+    m_clockTimer->stop();
+    m_progress->move(m_remainingBox->pos());
+    m_progress->run(*m_context.clock);
+    const QDateTime finished = m_context.clock->now();
     const QString date = QLocale::system().toString(finished.date(), QLocale::ShortFormat);
     const qint64 seconds = m_clockStart.secsTo(finished);
     PaperMarking marking;
     try {
         marking = m_session->mark(seconds, date);
     } catch (const RuntimeError &error) {
-        m_timer->start();
+        m_clockTimer->start();
         tell(QStringLiteral("Marking"),
              QStringLiteral("The paper could not be marked (%1). Your answers are saved; try marking again.")
-                 .arg(error.detail()));
+                 .arg(withoutFolder(error.detail())));
         return;
     }
     m_completed->setText(date);
-    m_timeTaken->setText(TimeTakenText(seconds));
-    m_scoring = QString::number(marking.score);
+    m_timeTaken->setText(timeTakenText(seconds));
+    m_score = marking.score;
     m_percent->setText(marking.percent);
-    markedDisplay();
-    m_timer->start();
-    tick();
+    showMarked();
+    updateActions();
 }
 
-void PracticeWindow::markedDisplay()
+void PracticeWindow::showMarked()
 {
+    m_clockTimer->stop();
     m_sheet->setMarked(true);
     m_remainingBox->hide();
     m_sheet->fill(*m_session, m_question);
@@ -424,9 +508,9 @@ void PracticeWindow::markedDisplay()
     m_paperSum->show();
 }
 
-void PracticeWindow::Print()
+void PracticeWindow::print()
 {
-    PrintHooks hooks = m_setup.print;
+    PrintHooks hooks = m_context.print;
     if (!hooks.choosePdfFile) {
         hooks.choosePdfFile = [this](const QString &suggested) {
             return QFileDialog::getSaveFileName(this, QStringLiteral("No printer is installed: save the question as a PDF file"),
@@ -435,10 +519,10 @@ void PracticeWindow::Print()
     }
     if (!hooks.tell)
         hooks.tell = [this](const QString &message) { tell(QStringLiteral("Print"), message); };
-    PrintQuestion(m_viewer, this, hooks);
+    printQuestion(m_viewer, this, hooks);
 }
 
-void PracticeWindow::Close()
+void PracticeWindow::requestClose()
 {
     if (!ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?")))
         return;
@@ -451,114 +535,68 @@ void PracticeWindow::closeEvent(QCloseEvent *event)
     if (!m_closing && !m_unloaded) {
         // Closed by the window manager: the same question as the Close button.
         event->ignore();
-        QTimer::singleShot(0, this, &PracticeWindow::Close);
+        QTimer::singleShot(0, this, &PracticeWindow::requestClose);
         return;
     }
-    Unload();
+    unload();
     event->accept();
 }
 
-void PracticeWindow::Unload()
+void PracticeWindow::unload()
 {
     if (m_unloaded)
         return;
     m_unloaded = true;
-    m_timer->stop();
+    m_clockTimer->stop();
     // What is typed on the question on show is kept, as on any move.
-    if (m_session && !marked()) {
-        m_sheet->collect(*m_session, m_question);
+    if (m_session && !isMarked()) {
+        collectAnswers();
         saveAnswers();
     }
     removePageFile();
-    if (m_setup.refresh)
-        m_setup.refresh();
+    emit unloaded();
 }
 
-void PracticeWindow::ToggleSheet()
+void PracticeWindow::toggleSheet()
 {
-    m_sheetShown = !m_sheetShown;
-    const QString tip = m_sheetShown ? QStringLiteral("Hide answer sheet") : QStringLiteral("Show answer sheet");
+    const bool show = m_sheet->isHidden();
+    m_sheet->setVisible(show);
+    layout()->activate(); // the page takes the sheet's room now, not on the next event round
+    const QString tip = show ? QStringLiteral("Hide answer sheet") : QStringLiteral("Show answer sheet");
     m_handle->setToolTip(tip);
     m_handle->setAccessibleName(tip);
-    layoutWindow();
+}
+
+void PracticeWindow::updateActions()
+{
+    if (!m_session)
+        return;
+    const bool open = !isMarked();
+    action(Tool::Save)->setEnabled(open);
+    action(Tool::Mark)->setEnabled(open);
+    action(Tool::Back)->setEnabled(m_question != 1);
+    action(Tool::Next)->setEnabled(m_question != m_session->content().questionCount());
+}
+
+void PracticeWindow::updateClock()
+{
+    m_clockLabel->setText(timeTakenText(m_clockStart.secsTo(m_context.clock->now())));
 }
 
 bool PracticeWindow::ask(const QString &title, const QString &message)
 {
-    m_setup.state->PopUpResponse = QStringLiteral("False");
-    m_popUp->CallPop(title, message, 2, this);
-    m_popUp->exec();
-    return m_setup.state->PopUpResponse == QLatin1String("True");
+    return m_dialog->ask(title, message);
 }
 
 void PracticeWindow::tell(const QString &title, const QString &message)
 {
-    m_popUp->CallPop(title, message, 1, this);
-    m_popUp->exec();
+    m_dialog->tell(title, message);
 }
 
-void PracticeWindow::setToolButton(int k, bool enabled)
+QString PracticeWindow::withoutFolder(QString text) const
 {
-    PictureButton *button = m_toolBar[std::size_t(k - 1)];
-    const QString stem = QLatin1String(kTools[std::size_t(k - 1)].picture);
-    const QPixmap picture = m_setup.pictures->get(stem + (enabled ? QStringLiteral("_off.bmp") : QStringLiteral("_disabled.bmp")));
-    if (button->picture().cacheKey() != picture.cacheKey())
-        button->setPicture(picture);
-    button->setEnabled(enabled);
-    m_toolBarLabels[std::size_t(k - 1)]->setEnabled(enabled);
-}
-
-void PracticeWindow::tick()
-{
-    if (!m_session)
-        return;
-    const bool open = !marked();
-    setToolButton(1, open);
-    setToolButton(2, open);
-    setToolButton(3, true);
-    setToolButton(4, true);
-    setToolButton(5, m_question != 1);
-    setToolButton(6, m_question != m_session->content().questionCount());
-    m_clockLabel->setText(TimeTakenText(m_clockStart.secsTo(m_setup.clock->now())));
-    m_answered->setText(QString::number(m_session->answeredCount()));
-}
-
-void PracticeWindow::resizeEvent(QResizeEvent *)
-{
-    layoutWindow();
-}
-
-void PracticeWindow::layoutWindow()
-{
-    const int w = width();
-    const int h = height();
-    m_toolBand->setGeometry(0, 0, w, kToolBandHeight);
-    for (int k = 0; k < 6; ++k) {
-        int left = kToolGap + k * (kToolButton.width() + kToolGap);
-        if (k == 5)
-            left = w - kToolButton.width() - kToolGap;
-        else if (k == 4)
-            left = w - 2 * (kToolButton.width() + kToolGap);
-        m_toolBar[std::size_t(k)]->move(left, 2);
-        m_toolBarLabels[std::size_t(k)]->setGeometry(left - 4, 2 + kToolButton.height(), kToolButton.width() + 8, 18);
-    }
-    m_paperSum->move(w - Px(AnswerSheet::kWidthTwips), 0);
-
-    const int sheetWidth = m_sheet->width();
-    const int top = kToolBandHeight;
-    const int height = h - top;
-    if (m_sheetShown) {
-        m_sheet->setGeometry(w - sheetWidth, top, sheetWidth, height);
-        m_handleStrip->setGeometry(m_sheet->x() - kHandleStripWidth, top, kHandleStripWidth, height);
-    } else {
-        m_sheet->setGeometry(w, top, sheetWidth, height);
-        m_handleStrip->setGeometry(w - kHandleStripWidth, top, kHandleStripWidth, height);
-    }
-    m_sheet->setVisible(m_sheetShown);
-    m_handle->move((kHandleStripWidth - m_handle->width()) / 2, (height - m_handle->height()) / 2);
-    const int viewerWidth = m_handleStrip->x();
-    m_viewer->setGeometry(0, top, viewerWidth, height - kBottomBandHeight);
-    m_bottomBand->setGeometry(0, top + m_viewer->height(), viewerWidth, kBottomBandHeight);
+    // Messages name files, never where the program keeps them.
+    return text.replace(m_context.folder + QLatin1Char('/'), QString());
 }
 
 } // namespace kw

@@ -1,130 +1,132 @@
 #pragma once
 
-#include "practice/attempt.h"
+#include "practice/paperchoice.h"
 #include "practice/questionprinting.h"
 
 #include <QDateTime>
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <memory>
 
+class QAction;
 class QComboBox;
 class QLabel;
+class QStackedWidget;
 class QTimer;
 
 namespace kw {
 
 class AnswerSheet;
 class Clock;
-class ClickLabel;
 class MarkingProgress;
+class MessageDialog;
 class PaperSession;
 class Pictures;
-class PictureButton;
-class PopUp;
 class QuestionViewer;
-struct SelectionState;
 
-// What a practice window needs from the main window.
-struct PracticeSetup {
+// What every practice window shares with the main window that opens it.
+struct PracticeContext {
     QString folder;                   // the program's data folder
-    SelectionState *state = nullptr;  // the pupil's selection, and the dialog's answer
     const Clock *clock = nullptr;
     const Pictures *pictures = nullptr;
-    Attempt attempt = Attempt::first();
-    std::function<void()> refresh;    // the main window's RefreshContents
     PrintHooks print;                 // left empty: file dialog and message dialog
 };
 
-// The window in which a paper is worked (Test1) and, later, tried again:
-// the question page, the answer sheet beside it, the tool bar above and the
-// clock, counters and remaining questions below.
+// The window in which a paper is worked: the question page, the answer sheet
+// beside it, the tool bar above and the clock, counters and remaining
+// questions below.
 class PracticeWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit PracticeWindow(const PracticeSetup &setup, QWidget *parent = nullptr);
+    enum class Tool { Save, Mark, Print, Close, Back, Next };
+    static constexpr int kToolCount = 6;
+
+    PracticeWindow(const PracticeContext &context, const PaperChoice &choice, QWidget *parent = nullptr);
     ~PracticeWindow() override;
 
-    // Reads the paper chosen in the selection and shows its first question.
-    // When the paper cannot be read the pupil is told why and false returned.
-    bool Form_Load();
+    // Reads the chosen paper and shows its first question. When the paper
+    // cannot be read the pupil is told why and false is returned.
+    bool openPaper();
 
     // Stores what is typed on the question on show (unless the paper is
-    // marked), deletes the page file and refreshes the main window. Runs once.
-    void Unload();
+    // marked) and deletes the page file, then emits unloaded(). Runs once.
+    void unload();
 
-    int QSCount() const { return m_question; }
-    // "1" once the attempt is marked, "0" before.
-    QString Status() const;
-    QString Scoring() const { return m_scoring; }
+    int currentQuestion() const { return m_question; }
+    bool isMarked() const;
+    // Marks scored by the marking done in this window; 0 before.
+    int score() const { return m_score; }
+    const PaperChoice &choice() const { return m_choice; }
     const PaperSession *session() const { return m_session.get(); }
     QuestionViewer *viewer() const { return m_viewer; }
     AnswerSheet *sheet() const { return m_sheet; }
+    QAction *action(Tool tool) const { return m_actions[std::size_t(tool)]; }
 
-    // The tool bar's actions.
-    void Save();
-    void Mark();
-    void Print();
-    void Close();
-    void NextQuestion();
-    void PreviousQuestion();
-    void JumpToQuestion(int question);
-    void ToggleSheet();
+    void save();
+    void mark();
+    void print();
+    // Asks the pupil to confirm, then closes the window.
+    void requestClose();
+    void nextQuestion();
+    void previousQuestion();
+    void jumpToQuestion(int question);
+    void toggleSheet();
+
+signals:
+    // The window has stored its answers and let go of its page file.
+    void unloaded();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void buildToolBar();
-    void buildBottomBand();
-    void layoutWindow();
+    QWidget *buildToolBand();
+    QWidget *buildBottomBand();
+    QWidget *buildHandleStrip();
     void showQuestion(int question);
     void removePageFile();
     void moveTo(int question, bool focusAnswer);
     bool saveAnswers();
+    void collectAnswers();
     void fillRemaining();
-    bool marked() const;
-    void markedDisplay();
-    void tick();
+    void showMarked();
+    void updateActions();
+    void updateClock();
     bool ask(const QString &title, const QString &message);
     void tell(const QString &title, const QString &message);
-    void setToolButton(int k, bool enabled);
+    QString withoutFolder(QString text) const;
 
-    PracticeSetup m_setup;
+    PracticeContext m_context;
+    PaperChoice m_choice;
     std::unique_ptr<PaperSession> m_session;
-    int m_question = 1;                 // QSCount
-    QString m_scoring;
+    int m_question = 1;
+    int m_score = 0;
     QString m_pageFile;                 // the page file now shown
     QDateTime m_clockStart;
-    bool m_sheetShown = true;
     bool m_unloaded = false;
     bool m_closing = false;
 
-    PopUp *m_popUp = nullptr;
-    QWidget *m_toolBand = nullptr;      // ScnTabBG
-    std::array<PictureButton *, 6> m_toolBar{};
-    std::array<ClickLabel *, 6> m_toolBarLabels{};
+    MessageDialog *m_dialog = nullptr;
+    std::array<QAction *, kToolCount> m_actions{};
     QWidget *m_paperSum = nullptr;
-    QLabel *m_percent = nullptr;        // PScoring
-    QuestionViewer *m_viewer = nullptr; // brwWebBrowser
-    QWidget *m_handleStrip = nullptr;   // PicHideAns
-    PictureButton *m_handle = nullptr;  // ImgHandle
-    AnswerSheet *m_sheet = nullptr;     // AnsBox
-    QWidget *m_bottomBand = nullptr;    // RemQnsBG
-    QLabel *m_clockLabel = nullptr;     // lblClock
-    QLabel *m_timeTaken = nullptr;      // LTime
-    QLabel *m_dateLabel = nullptr;      // lblDate
-    QLabel *m_completed = nullptr;      // ETime
-    QLabel *m_answered = nullptr;       // lblAnsweredQ
-    QLabel *m_total = nullptr;          // lblTotalQ
-    QWidget *m_remainingBox = nullptr;  // TxtRem
-    QComboBox *m_remaining = nullptr;   // RemQns
-    MarkingProgress *m_progress = nullptr; // fmeMark
-    QTimer *m_timer = nullptr;          // Timer1
+    QLabel *m_percent = nullptr;
+    QStackedWidget *m_pageArea = nullptr;
+    QuestionViewer *m_viewer = nullptr;
+    QLabel *m_pageProblem = nullptr;
+    QWidget *m_handle = nullptr;
+    AnswerSheet *m_sheet = nullptr;
+    QLabel *m_clockLabel = nullptr;
+    QLabel *m_timeTaken = nullptr;
+    QLabel *m_dateLabel = nullptr;
+    QLabel *m_completed = nullptr;
+    QLabel *m_answered = nullptr;
+    QLabel *m_total = nullptr;
+    QWidget *m_remainingBox = nullptr;
+    QComboBox *m_remaining = nullptr;
+    MarkingProgress *m_progress = nullptr;
+    QTimer *m_clockTimer = nullptr;
 };
 
 } // namespace kw

@@ -40,14 +40,14 @@ public:
     std::unique_ptr<QPrinter> printer;
 };
 
-QString Tr(const char *text)
+QString translated(const char *text)
 {
-    return QCoreApplication::translate("kw::PrintQuestion", text);
+    return QCoreApplication::translate("kw::QuestionPrinting", text);
 }
 
 // "Question 3.pdf" (after the page title) in the pupil's documents, numbered
 // on when that name is taken.
-QString SuggestedPdfPath(const QuestionViewer *viewer)
+QString suggestedPdfPath(const QuestionViewer *viewer)
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
@@ -67,20 +67,20 @@ QString SuggestedPdfPath(const QuestionViewer *viewer)
     return path;
 }
 
-QString ChoosePdfFile(const QuestionViewer *viewer, const PrintHooks &hooks)
+QString choosePdfFile(const QuestionViewer *viewer, const PrintHooks &hooks)
 {
-    return hooks.choosePdfFile ? hooks.choosePdfFile(SuggestedPdfPath(viewer)) : QString();
+    return hooks.choosePdfFile ? hooks.choosePdfFile(suggestedPdfPath(viewer)) : QString();
 }
 
-void Tell(const PrintHooks &hooks, const QString &message)
+void tell(const PrintHooks &hooks, const QString &message)
 {
     if (hooks.tell)
         hooks.tell(message);
 }
 
-void PrintToPdfFile(QuestionViewer *viewer, const PrintHooks &hooks)
+void printToPdfFile(QuestionViewer *viewer, const PrintHooks &hooks)
 {
-    const QString path = ChoosePdfFile(viewer, hooks);
+    const QString path = choosePdfFile(viewer, hooks);
     if (path.isEmpty())
         return;
     auto *job = new PrintJob(viewer);
@@ -90,15 +90,15 @@ void PrintToPdfFile(QuestionViewer *viewer, const PrintHooks &hooks)
             return;
         job->finish();
         const QString shown = QDir::toNativeSeparators(path);
-        Tell(hooks, ok ? Tr("The question was saved as a PDF file: %1").arg(shown)
-                       : Tr("The question could not be saved as a PDF file: %1").arg(shown));
+        tell(hooks, ok ? translated("The question was saved as a PDF file: %1").arg(shown)
+                       : translated("The question could not be saved as a PDF file: %1").arg(shown));
     });
     const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                              QPageLayout::Millimeter);
     viewer->page()->printToPdf(path, layout);
 }
 
-void PrintOnPrinter(QuestionViewer *viewer, QWidget *dialogParent, const PrintHooks &hooks)
+void printOnPrinter(QuestionViewer *viewer, QWidget *dialogParent, const PrintHooks &hooks)
 {
     // The engine prints page images at the printer's resolution: 300 dots
     // per inch is sharp without making each page enormous.
@@ -111,7 +111,7 @@ void PrintOnPrinter(QuestionViewer *viewer, QWidget *dialogParent, const PrintHo
     }
     // Printing to a file with no file named would go nowhere.
     if (printer->outputFormat() == QPrinter::PdfFormat && printer->outputFileName().isEmpty()) {
-        const QString path = ChoosePdfFile(viewer, hooks);
+        const QString path = choosePdfFile(viewer, hooks);
         if (path.isEmpty())
             return;
         printer->setOutputFileName(path);
@@ -121,23 +121,23 @@ void PrintOnPrinter(QuestionViewer *viewer, QWidget *dialogParent, const PrintHo
     QObject::connect(viewer, &QWebEngineView::printFinished, job, [job, hooks](bool ok) {
         job->finish();
         if (!ok)
-            Tell(hooks, Tr("The question could not be printed."));
+            tell(hooks, translated("The question could not be printed."));
     });
     viewer->print(job->printer.get());
 }
 
 } // namespace
 
-void PrintQuestion(QuestionViewer *viewer, QWidget *dialogParent, const PrintHooks &hooks)
+void printQuestion(QuestionViewer *viewer, QWidget *dialogParent, const PrintHooks &hooks)
 {
     if (PrintJob::running(viewer)) {
-        Tell(hooks, Tr("The question is still being printed. Please wait a moment and try again."));
+        tell(hooks, translated("The question is still being printed. Please wait a moment and try again."));
         return;
     }
     if (QPrinterInfo::availablePrinters().isEmpty())
-        PrintToPdfFile(viewer, hooks);
+        printToPdfFile(viewer, hooks);
     else
-        PrintOnPrinter(viewer, dialogParent, hooks);
+        printOnPrinter(viewer, dialogParent, hooks);
 }
 
 } // namespace kw

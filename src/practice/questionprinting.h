@@ -22,6 +22,6 @@ struct PrintHooks {
 
 // Prints the page the viewer shows, after the printer dialog. With no printer
 // installed, writes the page to a PDF file the pupil chooses instead.
-void PrintQuestion(QuestionViewer *viewer, QWidget *dialogParent, const PrintHooks &hooks);
+void printQuestion(QuestionViewer *viewer, QWidget *dialogParent, const PrintHooks &hooks);
 
 } // namespace kw

@@ -12,7 +12,7 @@ namespace kw {
 namespace {
 
 // Two URLs name the same local file.
-bool SameFile(const QUrl &a, const QUrl &b)
+bool sameFile(const QUrl &a, const QUrl &b)
 {
     return a.isLocalFile() && b.isLocalFile()
         && a.adjusted(QUrl::NormalizePathSegments | QUrl::StripTrailingSlash | QUrl::RemoveQuery
@@ -21,7 +21,7 @@ bool SameFile(const QUrl &a, const QUrl &b)
                          | QUrl::RemoveFragment);
 }
 
-bool IsCopyOrCut(const QKeyEvent *key)
+bool isCopyOrCut(const QKeyEvent *key)
 {
     if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut))
         return true;
@@ -42,7 +42,7 @@ public:
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType, bool isMainFrame) override
     {
-        return isMainFrame && SameFile(url, m_allowed);
+        return isMainFrame && sameFile(url, m_allowed);
     }
     QWebEnginePage *createWindow(WebWindowType) override { return nullptr; }
 
@@ -75,7 +75,7 @@ QuestionViewer::QuestionViewer(QWidget *parent) : QWebEngineView(parent)
         // A stopped load is one a newer navigation replaced; that navigation
         // reports for itself.
         if (!m_loading || info.status() == QWebEngineLoadingInfo::LoadStartedStatus
-            || info.status() == QWebEngineLoadingInfo::LoadStoppedStatus || !SameFile(info.url(), m_url))
+            || info.status() == QWebEngineLoadingInfo::LoadStoppedStatus || !sameFile(info.url(), m_url))
             return;
         m_loading = false;
         emit pageLoaded(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
@@ -88,7 +88,7 @@ QuestionViewer::~QuestionViewer()
         m_watched->removeEventFilter(this);
 }
 
-void QuestionViewer::Navigate2(const QString &path)
+void QuestionViewer::showPageFile(const QString &path)
 {
     // A navigation still under way is replaced, and reported as not shown.
     if (m_loading) {
@@ -114,7 +114,7 @@ bool QuestionViewer::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_watched
         && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (IsCopyOrCut(key)) {
+        if (isCopyOrCut(key)) {
             // The override is accepted so that no shortcut of the window takes
             // the key; the key press that follows it is the one reported.
             event->accept();

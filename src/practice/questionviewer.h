@@ -22,12 +22,12 @@ public:
 
     // Shows the page file at path. The file may be deleted as soon as
     // pageLoaded has been emitted: the page stays on show.
-    void Navigate2(const QString &path);
+    void showPageFile(const QString &path);
     QString currentFile() const { return m_file; }
 
 signals:
-    // Navigation to the page given to Navigate2 is complete. Emitted once for
-    // each Navigate2; one replaced by a newer Navigate2 before it completed
+    // Navigation to the page given to showPageFile is complete. Emitted once for
+    // each showPageFile; one replaced by a newer showPageFile before it completed
     // reports false.
     void pageLoaded(bool ok);
     // Control+C, Control+X or a right click inside the page.

@@ -15,7 +15,7 @@ constexpr int Px(int twips)
     return (twips >= 0 ? twips + 7 : twips - 7) / 15;
 }
 
-// One answer slot of the sheet (FrameK): its part label, answer box, result
+// One answer slot of the sheet: its part label, answer box, result
 // mark and the hidden key box.
 class SlotPanel : public QWidget {
     Q_OBJECT
@@ -28,10 +28,10 @@ public:
     SlotPanel(int number, QWidget *parent = nullptr);
 
     int number() const { return m_number; }
-    QLabel *partLabel() const { return m_part; }      // QLk
-    AnswerBox *answerBox() const { return m_answer; } // FAk
-    QLabel *resultLabel() const { return m_result; }  // FRk
-    QLineEdit *keyBox() const { return m_key; }       // Mk, never shown
+    QLabel *partLabel() const { return m_part; }
+    AnswerBox *answerBox() const { return m_answer; }
+    QLabel *resultLabel() const { return m_result; }
+    QLineEdit *keyBox() const { return m_key; } // never shown
 
     // The long-answer layout (a tall box across the panel) or the one-line one.
     void setLongAnswer(bool longAnswer);

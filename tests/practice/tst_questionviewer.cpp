@@ -48,14 +48,14 @@ void TestQuestionViewer::init()
 
 QString TestQuestionViewer::extract(int id, const QString &name)
 {
-    return kw::ExtractResourceToFile(id, QStringLiteral("Custom"), file(name)) == 0 ? file(name) : QString();
+    return kw::extractResourceToFile(id, QStringLiteral("Custom"), file(name)) == 0 ? file(name) : QString();
 }
 
 // Navigates and waits for the one report of that navigation.
 bool TestQuestionViewer::show(const QString &path)
 {
     QSignalSpy loaded(m_viewer.get(), &QuestionViewer::pageLoaded);
-    m_viewer->Navigate2(path);
+    m_viewer->showPageFile(path);
     return loaded.wait(30000) && loaded.count() == 1 && loaded.at(0).at(0).toBool();
 }
 
@@ -93,12 +93,12 @@ void TestQuestionViewer::showsPages()
     QFETCH(QString, secondText);
 
     QSignalSpy loaded(m_viewer.get(), &QuestionViewer::pageLoaded);
-    m_viewer->Navigate2(extract(firstId, QStringLiteral("a.mht")));
+    m_viewer->showPageFile(extract(firstId, QStringLiteral("a.mht")));
     if (firstShown) {
         QVERIFY(loaded.wait(30000));
         QVERIFY(QFile::remove(file(QStringLiteral("a.mht"))));
     }
-    m_viewer->Navigate2(extract(secondId, secondName));
+    m_viewer->showPageFile(extract(secondId, secondName));
     QVERIFY(QTest::qWaitFor([&] { return loaded.count() == 2; }, 30000));
     QVERIFY(QFile::remove(file(secondName)));
     // One report each; a navigation replaced before it completed failed.
@@ -202,10 +202,10 @@ void TestQuestionViewer::printsToPdfWhenNoPrinterIsInstalled()
                                },
                                [&](const QString &message) { messages.append(message); }};
     QSignalSpy finished(m_viewer->page(), &QWebEnginePage::pdfPrintingFinished);
-    kw::PrintQuestion(m_viewer.get(), nullptr, hooks);
+    kw::printQuestion(m_viewer.get(), nullptr, hooks);
     QVERIFY(messages.isEmpty());
     choice = file(QStringLiteral("My question.pdf"));
-    kw::PrintQuestion(m_viewer.get(), nullptr, hooks);
+    kw::printQuestion(m_viewer.get(), nullptr, hooks);
 
     QVERIFY(finished.wait(30000));
     QCOMPARE(finished.count(), 1);

@@ -2,7 +2,7 @@
 
 #include "data/catalogue.h"
 #include "data/progressfiles.h"
-#include "mainwindow/selectionstate.h"
+#include "practice/paperchoice.h"
 
 #include <QMap>
 #include <QPointer>
@@ -11,33 +11,36 @@
 #include <array>
 #include <functional>
 
+class QAction;
 class QLabel;
-class QTimer;
+class QStackedWidget;
 
 namespace kw {
 
 class Clock;
+class ClickLabel;
 class HomePage;
 class Pictures;
 class PictureButton;
 class PracticeWindow;
 
 // What the main window needs from its surroundings.
-struct ContentsSetup {
+struct MainWindowContext {
     QString folder;           // where the program keeps Graphics and progress files
-    SelectionState *state = nullptr;
     const Clock *clock = nullptr;
     // Asks the pupil; returns the index of the button chosen (0 is the first).
     std::function<int(const QString &title, const QString &text, const QStringList &buttons)> ask;
 };
 
 // The main window: subject tabs, tool bar and the pages below them.
-class Contents : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Contents(const ContentsSetup &setup, QWidget *parent = nullptr);
-    ~Contents() override;
+    static constexpr int kHelpTab = 4;
+
+    explicit MainWindow(const MainWindowContext &context, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     const Catalogue &catalogue() const { return m_catalogue; }
     const SubjectProgress &progress() const { return m_progress; }
@@ -45,51 +48,62 @@ public:
     // The practice window open now, if any.
     PracticeWindow *practiceWindow() const;
     bool subjectUsable(int subject) const;
+    int chosenSubject() const { return m_subject; }
+    int chosenTopic() const { return m_topic; }
+    int chosenTab() const { return m_tab; }
 
     // Re-reads the chosen subject and shows the same topic again.
-    void RefreshContents();
+    void refresh();
     // Opens paper offset (0..4) of the chosen topic for attempt 1 or 2, in a
     // practice window of its own; any practice window open before is unloaded.
-    void OpenPaper(int offset, int attempt);
-    // Re-reads the chosen subject's summary and fills the topic list.
-    void LoadSubject();
-    void TopicChoosing(int first);
+    void openPaper(int offset, int attempt);
     void chooseTopic(int topic);
     void chooseTab(int tab);
-    void ToolBarAction();
 
 signals:
-    void paperOpened(int subject, int paper, int attempt);
+    void paperOpened(int subject, int paperNumber, int attempt);
     void closeRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void unloadPractice();
-    void load(const ContentsSetup &setup);
-    void buildTabStrip();
-    void buildToolBar();
+    void prepare();
+    void buildTabs();
+    QWidget *buildToolBand();
+    void createTools();
     void placeTabs();
     void showPage(QWidget *page);
-    void updateToolBar();
+    void showTools();
+    void showHome();
+    void showAbout();
+    // Reads the chosen subject's summary and fills the topic list; false when
+    // the subject can no longer be read.
+    bool loadSubject();
+    void showTopic(int topic);
+    void unloadPractice();
     void handleDamagedSubject(int subject, const QString &problem);
-    SelectionState &state() { return *m_setup.state; }
 
-    ContentsSetup m_setup;
+    MainWindowContext m_context;
     Pictures *m_pictures = nullptr;
     Catalogue m_catalogue;
     SubjectProgress m_progress;
     QMap<int, QString> m_damaged; // subjects whose files cannot be used
-    QWidget *m_tabStrip = nullptr;  // ScnTabBG
+    int m_subject = 1;            // the subject shown on the home page
+    int m_topic = 1;
+    int m_tab = 1;                // 1..3 a subject, kHelpTab the help tab
+
+    QWidget *m_tabStrip = nullptr;
     std::array<PictureButton *, 4> m_tabs{};
     std::array<QLabel *, 4> m_tabLabels{};
-    std::array<PictureButton *, 4> m_toolBar{};
-    std::array<QLabel *, 4> m_toolBarLabels{};
+    std::array<PictureButton *, 4> m_toolButtons{};
+    std::array<ClickLabel *, 4> m_toolCaptions{};
+    std::array<QAction *, 4> m_subjectTools{}; // Home, Report, Print, Close
+    std::array<QAction *, 4> m_helpTools{};    // About, Trash, (none), Setup
+    QStackedWidget *m_pages = nullptr;
     HomePage *m_home = nullptr;
     QLabel *m_blank = nullptr; // shown when no subject can be, and for the program pages still to come
-    QTimer *m_timer = nullptr;  // Timer1
-    QPointer<PracticeWindow> m_practice; // Test1
+    QPointer<PracticeWindow> m_practice;
 };
 
 } // namespace kw

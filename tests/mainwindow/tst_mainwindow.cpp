@@ -2,7 +2,7 @@
 #include "data/clock.h"
 #include "data/progressfiles.h"
 #include "data/resources.h"
-#include "mainwindow/contents.h"
+#include "mainwindow/mainwindow.h"
 #include "mainwindow/homepage.h"
 
 #include <QDir>
@@ -12,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QAction>
 
 #include "dialoganswerer.h"
 #include "testclock.h"
@@ -42,35 +44,33 @@ QByteArray summary(const QStringList &first, const QStringList &second, int pape
 }
 
 struct Window {
-    SelectionState state;
     kwtest::TestClock clock;
     QStringList asked;
     QList<int> answers; // given in turn to the questions asked
-    std::unique_ptr<Contents> contents;
+    std::unique_ptr<MainWindow> mainWindow;
 
     void open(const QString &folder)
     {
-        ContentsSetup setup;
-        setup.folder = folder;
-        setup.state = &state;
-        setup.clock = &clock;
-        setup.ask = [this](const QString &, const QString &text, const QStringList &) {
+        MainWindowContext context;
+        context.folder = folder;
+        context.clock = &clock;
+        context.ask = [this](const QString &, const QString &text, const QStringList &) {
             asked << text;
             return answers.isEmpty() ? 0 : answers.takeFirst();
         };
-        contents = std::make_unique<Contents>(setup);
-        contents->show();
+        mainWindow = std::make_unique<MainWindow>(context);
+        mainWindow->show();
     }
     template <typename T>
     T *find(const QString &name) const
     {
-        return kwtest::find<T>(contents.get(), name);
+        return kwtest::find<T>(mainWindow.get(), name);
     }
 };
 
 } // namespace
 
-class TestContents : public QObject {
+class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
@@ -82,20 +82,20 @@ private slots:
         QCOMPARE(QDir(dir.filePath(QStringLiteral("Graphics"))).entryList(QDir::Files).size(), 89);
         for (int subject : {1, 3}) {
             for (ProgressFile file : kProgressFiles) {
-                QFile tpl(ResourcePath(ProgressTemplateResource(subject, int(file)), QStringLiteral("Custom")));
+                QFile tpl(resourcePath(progressTemplateResource(subject, int(file)), QStringLiteral("Custom")));
                 QVERIFY(tpl.open(QIODevice::ReadOnly));
-                QCOMPARE(readAll(ProgressFilePath(dir.path(), file, subject, kCode)), tpl.readAll());
+                QCOMPARE(readAll(progressFilePath(dir.path(), file, subject, kCode)), tpl.readAll());
             }
         }
-        QVERIFY(!QFile::exists(ProgressFilePath(dir.path(), ProgressFile::Marks, 2, kCode)));
+        QVERIFY(!QFile::exists(progressFilePath(dir.path(), ProgressFile::Marks, 2, kCode)));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("temptext30000.txt"))));
         QVERIFY(w.asked.isEmpty());
 
-        QCOMPARE(w.contents->windowTitle(), QStringLiteral("Fixture Practice Papers"));
-        QCOMPARE(w.state.LChose, QStringLiteral("1"));
-        QCOMPARE(w.state.lblCOD, kCode);
-        QCOMPARE(w.state.TopicCount, QStringLiteral("1"));
-        QCOMPARE(w.state.TtPapersCon, QStringLiteral("35"));
+        QCOMPARE(w.mainWindow->windowTitle(), QStringLiteral("Fixture Practice Papers"));
+        QCOMPARE(w.mainWindow->chosenSubject(), 1);
+        QCOMPARE(w.mainWindow->catalogue().code, kCode);
+        QCOMPARE(w.mainWindow->chosenTopic(), 1);
+        QCOMPARE(w.mainWindow->catalogue().subject(1).paperCount, 35);
         QCOMPARE(w.find<QLabel>(QStringLiteral("SubH1"))->text(), QStringLiteral("Grammar"));
         QVERIFY(w.find<QPushButton>(QStringLiteral("Topic1"))->styleSheet().contains(QLatin1String("#808080")));
     }
@@ -119,7 +119,7 @@ private slots:
             QCOMPARE(w.find<QPushButton>(QStringLiteral("Topic%1").arg(k))->isVisible(), k <= topics);
             QCOMPARE(w.find<QLabel>(QStringLiteral("Bullet%1").arg(k))->isVisible(), k <= topics);
         }
-        QCOMPARE(w.state.TopicCount, QStringLiteral("1"));
+        QCOMPARE(w.mainWindow->chosenTopic(), 1);
     }
 
     void missingSubjectHasNoTab()
@@ -151,25 +151,22 @@ private slots:
         QStringList scores(15);
         for (int i = 10; i < 15; ++i)
             scores[i] = QString::number(i * 5);
-        write(ProgressFilePath(dir.path(), ProgressFile::Marks, 1, kCode), summary(scores, {}, 35));
+        write(progressFilePath(dir.path(), ProgressFile::Marks, 1, kCode), summary(scores, {}, 35));
         Window w;
         w.open(dir.path());
         w.find<QPushButton>(QStringLiteral("Topic3"))->click();
-        QCOMPARE(w.state.TopicCount, QStringLiteral("11"));
+        QCOMPARE(w.mainWindow->chosenTopic(), 3);
         for (int j = 1; j <= 5; ++j)
             QCOMPARE(w.find<QLabel>(QStringLiteral("MSA%1").arg(j))->text(), QString::number((9 + j) * 5));
         QCOMPARE(w.find<QLabel>(QStringLiteral("SubH1"))->text(), QStringLiteral("Synonyms and Antonyms"));
 
-        QSignalSpy opened(w.contents.get(), &Contents::paperOpened);
+        QSignalSpy opened(w.mainWindow.get(), &MainWindow::paperOpened);
         kwtest::DialogAnswerer dialogs; // the fixture course carries no question pages
         w.find<PictureButton>(QStringLiteral("P2a"))->click();
-        QCOMPARE(w.state.PaperNum, QStringLiteral("112"));
-        QCOMPARE(w.state.TakeNum, QStringLiteral("1"));
         w.find<PictureButton>(QStringLiteral("P5b"))->click();
-        QCOMPARE(w.state.PaperNum, QStringLiteral("115"));
-        QCOMPARE(w.state.TakeNum, QStringLiteral("2"));
         QCOMPARE(opened.size(), 2);
         QCOMPARE(opened.at(0), (QList<QVariant>{1, 112, 1}));
+        QCOMPARE(opened.at(1), (QList<QVariant>{1, 115, 2}));
     }
 
     void tryAgainFollowsTheFirstScore_data()
@@ -195,7 +192,7 @@ private slots:
             Window setup;
             setup.open(dir.path());
         }
-        write(ProgressFilePath(dir.path(), ProgressFile::Marks, 1, kCode), summary({QString(), first}, {QString(), second}, 35));
+        write(progressFilePath(dir.path(), ProgressFile::Marks, 1, kCode), summary({QString(), first}, {QString(), second}, 35));
         Window w;
         w.open(dir.path());
         QCOMPARE(w.find<PictureButton>(QStringLiteral("P2b"))->isVisible(), tryAgain);
@@ -219,17 +216,67 @@ private slots:
         w.find<QPushButton>(QStringLiteral("Topic3"))->click();
         QStringList scores(15);
         scores[11] = QStringLiteral("66.7");
-        write(ProgressFilePath(dir.path(), ProgressFile::Marks, 1, kCode), summary(scores, {}, 35));
-        w.contents->RefreshContents();
-        QCOMPARE(w.state.TopicCount, QStringLiteral("11"));
-        QCOMPARE(w.state.RefreshLog, QStringLiteral("off"));
+        write(progressFilePath(dir.path(), ProgressFile::Marks, 1, kCode), summary(scores, {}, 35));
+        w.mainWindow->refresh();
+        QCOMPARE(w.mainWindow->chosenTopic(), 3);
         QCOMPARE(w.find<QLabel>(QStringLiteral("MSA2"))->text(), QStringLiteral("66.7"));
         QVERIFY(w.find<PictureButton>(QStringLiteral("P2b"))->isVisible());
         QVERIFY(w.find<QPushButton>(QStringLiteral("Topic3"))->styleSheet().contains(QLatin1String("#808080")));
 
         // Home goes back to topic 1; so does changing subject.
         w.find<PictureButton>(QStringLiteral("ToolBar01"))->click();
-        QCOMPARE(w.state.TopicCount, QStringLiteral("1"));
+        QCOMPARE(w.mainWindow->chosenTopic(), 1);
+    }
+
+    void aLongTopicNameIsShortenedWithTheWholeNameAtHand_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("shortened");
+        QTest::newRow("fits") << "Grammar" << false;
+        QTest::newRow("too long") << "Reading for meaning: inference, retrieval and the writer's choice of words" << true;
+    }
+    void aLongTopicNameIsShortenedWithTheWholeNameAtHand()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, shortened);
+        QTemporaryDir dir;
+        Window w;
+        w.open(dir.path());
+        HomePage *home = w.mainWindow->homePage();
+        home->setTopics({QStringLiteral("Spelling"), name});
+        home->setHeading(name);
+        auto *topic = w.find<QPushButton>(QStringLiteral("Topic2"));
+        auto *heading = w.find<QLabel>(QStringLiteral("SubH1"));
+        QVERIFY(w.find<QPushButton>(QStringLiteral("Topic2"))->isVisible());
+        QVERIFY(!w.find<QPushButton>(QStringLiteral("Topic3"))->isVisible());
+        QCOMPARE(topic->accessibleName(), name);
+        QCOMPARE(topic->text() != name, shortened);
+        QCOMPARE(heading->text() != name, shortened);
+        QVERIFY(topic->fontMetrics().horizontalAdvance(topic->text()) <= topic->width());
+        QVERIFY(heading->fontMetrics().horizontalAdvance(heading->text()) <= heading->width());
+        QCOMPARE(topic->toolTip(), shortened ? name : QStringLiteral("Click to select topic"));
+        QCOMPARE(heading->toolTip(), shortened ? name : QString());
+    }
+
+    void nothingPollsWhileTheWindowWaits()
+    {
+        QTemporaryDir dir;
+        Window w;
+        w.open(dir.path());
+        for (const QTimer *timer : w.mainWindow->findChildren<QTimer *>())
+            QVERIFY2(!timer->isActive(), qPrintable(timer->objectName()));
+        // The tool bar shows the tab's own actions, and follows them.
+        QTest::mouseClick(w.find<PictureButton>(QStringLiteral("Tab04")), Qt::LeftButton);
+        auto *about = w.find<PictureButton>(QStringLiteral("ToolBar01"));
+        QVERIFY(about->action());
+        QCOMPARE(about->action()->text(), QStringLiteral("About"));
+        about->action()->setEnabled(false);
+        QVERIFY(!about->isEnabled());
+        QVERIFY(!w.find<QLabel>(QStringLiteral("lblTB01"))->isEnabled());
+        about->action()->setEnabled(true);
+        QTest::mouseClick(w.find<PictureButton>(QStringLiteral("Tab01")), Qt::LeftButton);
+        QCOMPARE(w.find<PictureButton>(QStringLiteral("ToolBar01"))->action()->text(), QStringLiteral("Home"));
+        QVERIFY(w.find<QWidget>(QStringLiteral("Body_Home"))->isVisible());
     }
 
     void helpTabRelabelsTheToolBar()
@@ -240,8 +287,8 @@ private slots:
         QCOMPARE(w.find<QLabel>(QStringLiteral("lblTB01"))->text(), QStringLiteral("Home"));
         QCOMPARE(w.find<PictureButton>(QStringLiteral("ToolBar02"))->toolTip(), QStringLiteral("Load Report card"));
         QTest::mouseClick(w.find<PictureButton>(QStringLiteral("Tab04")), Qt::LeftButton);
-        QCOMPARE(w.state.txtTabPos, QStringLiteral("4"));
-        QCOMPARE(w.state.LChose, QStringLiteral("1"));
+        QCOMPARE(w.mainWindow->chosenTab(), MainWindow::kHelpTab);
+        QCOMPARE(w.mainWindow->chosenSubject(), 1);
         QCOMPARE(w.find<QLabel>(QStringLiteral("lblTB01"))->text(), QStringLiteral("About"));
         QCOMPARE(w.find<PictureButton>(QStringLiteral("ToolBar04"))->toolTip(), QStringLiteral("Printer Setup"));
         QVERIFY(!w.find<PictureButton>(QStringLiteral("ToolBar03"))->isEnabled());
@@ -253,10 +300,10 @@ private slots:
         QTemporaryDir dir;
         Window w;
         w.open(dir.path());
-        QSignalSpy closing(w.contents.get(), &Contents::closeRequested);
+        QSignalSpy closing(w.mainWindow.get(), &MainWindow::closeRequested);
         QTest::mouseClick(w.find<QLabel>(QStringLiteral("lblTB04")), Qt::LeftButton);
         QCOMPARE(closing.size(), 1);
-        QVERIFY(!w.contents->isVisible());
+        QVERIFY(!w.mainWindow->isVisible());
     }
 
     void everyControlHasAName()
@@ -264,7 +311,7 @@ private slots:
         QTemporaryDir dir;
         Window w;
         w.open(dir.path());
-        for (QAbstractButton *button : w.contents->findChildren<QAbstractButton *>()) {
+        for (QAbstractButton *button : w.mainWindow->findChildren<QAbstractButton *>()) {
             if (button->isVisible() && button->isEnabled())
                 QVERIFY2(!button->accessibleName().isEmpty() || !button->text().isEmpty(),
                          qPrintable(button->objectName()));
@@ -288,7 +335,7 @@ private slots:
             Window setup;
             setup.open(dir.path());
         }
-        const QString marks = ProgressFilePath(dir.path(), ProgressFile::Marks, 3, kCode);
+        const QString marks = progressFilePath(dir.path(), ProgressFile::Marks, 3, kCode);
         const QByteArray junk("#FSE#>abc\r\n\x01\x02");
         write(marks, junk);
         Window w;
@@ -296,16 +343,16 @@ private slots:
         w.open(dir.path());
         QVERIFY(!w.asked.isEmpty());
         QVERIFY2(w.asked.first().contains(QLatin1String("Science")), qPrintable(w.asked.first()));
-        QCOMPARE(w.contents->subjectUsable(1), true);
-        QCOMPARE(w.contents->subjectUsable(3), reset);
+        QCOMPARE(w.mainWindow->subjectUsable(1), true);
+        QCOMPARE(w.mainWindow->subjectUsable(3), reset);
         QCOMPARE(w.find<PictureButton>(QStringLiteral("Tab03"))->isEnabled(), reset);
         if (reset) {
             QCOMPARE(readAll(marks + QStringLiteral(".damaged")), junk);
-            QCOMPARE(ProgressFilesProblem(dir.path(), 3, kCode, 10), QString());
+            QCOMPARE(progressFilesProblem(dir.path(), 3, kCode, 10), QString());
         } else {
             QCOMPARE(readAll(marks), junk);
             QTest::mouseClick(w.find<PictureButton>(QStringLiteral("Tab03")), Qt::LeftButton);
-            QCOMPARE(w.state.LChose, QStringLiteral("1"));
+            QCOMPARE(w.mainWindow->chosenSubject(), 1);
         }
     }
 
@@ -325,5 +372,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestContents)
-#include "tst_contents.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
