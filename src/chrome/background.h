@@ -9,7 +9,7 @@
 namespace kw {
 
 // Gives a widget a solid background of its own.
-inline void FillBackground(QWidget *widget, const QColor &colour)
+inline void fillBackground(QWidget *widget, const QColor &colour)
 {
     widget->setAutoFillBackground(true);
     QPalette colours = widget->palette();

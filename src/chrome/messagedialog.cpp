@@ -111,7 +111,7 @@ MessageDialog::MessageDialog(const Pictures &pictures, QWidget *parent)
 {
     setObjectName(QStringLiteral("frmPopUp"));
     setModal(true);
-    FillBackground(this, Qt::white);
+    fillBackground(this, Qt::white);
 
     m_topLeft = picture(this, QStringLiteral("BTopLeft"), pictures.get(QStringLiteral("border_top_left.bmp")));
     m_topRight = picture(this, QStringLiteral("BTopRight"), pictures.get(QStringLiteral("border_top_right.bmp")));

@@ -50,7 +50,7 @@ QLabel *columnHead(QWidget *parent, const Pictures &pictures, const QString &pic
 HomePage::HomePage(const Pictures &pictures, QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Body_Home"));
-    FillBackground(this, Qt::white);
+    fillBackground(this, Qt::white);
 
     columnHead(this, pictures, QStringLiteral("columnhead1.bmp"), QStringLiteral("ColHead1"), QStringLiteral("Label12"),
                QStringLiteral("Select a Topic"), QRect(10, 8, 262, 26));

@@ -88,7 +88,7 @@ void MainWindow::prepare()
     setWindowIcon(QIcon(m_pictures->get(QStringLiteral("KWicon.ico"))));
 
     setFixedSize(kWindowSize);
-    FillBackground(this, kPanelColour);
+    fillBackground(this, kPanelColour);
     createTools();
 
     m_home = new HomePage(*m_pictures);
@@ -230,7 +230,7 @@ QWidget *MainWindow::buildToolBand()
     m_tabStrip = new QWidget;
     m_tabStrip->setObjectName(QStringLiteral("ScnTabBG"));
     m_tabStrip->setFixedHeight(kTabStripHeight);
-    FillBackground(m_tabStrip, kPanelColour);
+    fillBackground(m_tabStrip, kPanelColour);
     auto *row = new QHBoxLayout(m_tabStrip);
     row->setContentsMargins(kToolLeft, 6, 0, 0);
     row->setSpacing(kToolPitch - kToolCaptionWidth);

@@ -98,7 +98,7 @@ PracticeWindow::PracticeWindow(const PracticeContext &context, const PaperChoice
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(context.pictures->get(QStringLiteral("pencil.ico"))));
     setMinimumSize(640, 440);
-    FillBackground(this, kPanelColour);
+    fillBackground(this, kPanelColour);
 
     m_dialog = new MessageDialog(*context.pictures, this);
 
@@ -128,13 +128,13 @@ PracticeWindow::PracticeWindow(const PracticeContext &context, const PaperChoice
     m_pageProblem->setAlignment(Qt::AlignCenter);
     m_pageProblem->setWordWrap(true);
     m_pageProblem->setMargin(24);
-    FillBackground(m_pageProblem, Qt::white);
+    fillBackground(m_pageProblem, Qt::white);
     m_pageArea = new QStackedWidget;
     m_pageArea->addWidget(m_viewer);
     m_pageArea->addWidget(m_pageProblem);
 
     m_sheet = new AnswerSheet(*context.pictures);
-    FillBackground(m_sheet, kPanelColour);
+    fillBackground(m_sheet, kPanelColour);
     m_sheet->setFixedWidth(m_sheet->width());
 
     // The page and the band under it take what the answer sheet leaves; the
@@ -169,7 +169,7 @@ QWidget *PracticeWindow::buildToolBand()
     auto *band = new QWidget;
     band->setObjectName(QStringLiteral("ScnTabBG"));
     band->setFixedHeight(kToolBandHeight);
-    FillBackground(band, kPanelColour);
+    fillBackground(band, kPanelColour);
     auto *row = new QHBoxLayout(band);
     row->setContentsMargins(kToolGap, 2, kToolGap, 0);
     row->setSpacing(kToolGap);
@@ -233,7 +233,7 @@ QWidget *PracticeWindow::buildHandleStrip()
     auto *strip = new QWidget;
     strip->setObjectName(QStringLiteral("PicHideAns"));
     strip->setFixedWidth(kHandleStripWidth);
-    FillBackground(strip, kPanelColour);
+    fillBackground(strip, kPanelColour);
     auto *handle = new PictureButton(QStringLiteral("ImgHandle"));
     handle->setPicture(m_context.pictures->get(QStringLiteral("Handle.bmp")));
     handle->setFixedSize(handle->sizeHint());
@@ -253,7 +253,7 @@ QWidget *PracticeWindow::buildBottomBand()
     auto *band = new QWidget;
     band->setObjectName(QStringLiteral("RemQnsBG"));
     band->setFixedHeight(kBottomBandHeight);
-    FillBackground(band, kPanelColour);
+    fillBackground(band, kPanelColour);
     auto *row = new QHBoxLayout(band);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);

@@ -1,6 +1,7 @@
 // Starts the real player, copied alone into an empty folder, and checks what
 // it leaves on disk at a first and at a second start.
 
+#include "startup/skinfiles.h"
 #include "data/catalogue.h"
 #include "data/progressfiles.h"
 #include "data/resources.h"
@@ -65,7 +66,7 @@ class TestFirstStart : public QObject {
     }
     bool allThere() const
     {
-        if (QDir(m_dir.filePath(QStringLiteral("Graphics"))).entryList(QDir::Files).size() != 89)
+        if (QDir(m_dir.filePath(QStringLiteral("Graphics"))).entryList(QDir::Files).size() != qsizetype(kSkinFiles.size()))
             return false;
         for (const QString &path : progressFiles()) {
             if (!QFile::exists(path))

@@ -3,6 +3,7 @@
 #include "data/progressfiles.h"
 #include "data/resources.h"
 #include "mainwindow/mainwindow.h"
+#include "startup/skinfiles.h"
 #include "mainwindow/homepage.h"
 
 #include <QDir>
@@ -79,7 +80,7 @@ private slots:
         QTemporaryDir dir;
         Window w;
         w.open(dir.path());
-        QCOMPARE(QDir(dir.filePath(QStringLiteral("Graphics"))).entryList(QDir::Files).size(), 89);
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("Graphics"))).entryList(QDir::Files).size(), qsizetype(kSkinFiles.size()));
         for (int subject : {1, 3}) {
             for (ProgressFile file : kProgressFiles) {
                 QFile tpl(resourcePath(progressTemplateResource(subject, int(file)), QStringLiteral("Custom")));
