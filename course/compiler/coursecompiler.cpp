@@ -159,7 +159,7 @@ CompiledCourse compileCourse(const CourseSource &course, QStringList *problems)
         for (const QString &topic : subject.topics)
             requireStorable(topic, QStringLiteral("topic name"), problems);
 
-        QStringList papers, keys, types, marks;
+        QStringList papers, keys, types, marks, units;
         QList<int> slotsPerPaper;
         for (const SourcePaper &paper : subject.papers) {
             QStringList ids;
@@ -169,7 +169,7 @@ CompiledCourse compileCourse(const CourseSource &course, QStringList *problems)
                 const SourceQuestion &question = paper.questions.at(q);
                 const QString where = QStringLiteral("%1:%2").arg(paper.file).arg(question.line);
                 ids.append(question.id);
-                QStringList k, t, m;
+                QStringList k, t, m, u;
                 for (const SourceSlot &slot : question.answerSlots) {
                     const QString at = QStringLiteral("%1:%2").arg(paper.file).arg(slot.line);
                     requireStorable(slot.key, at, problems);
@@ -178,11 +178,13 @@ CompiledCourse compileCourse(const CourseSource &course, QStringList *problems)
                     k.append(slot.key);
                     t.append(slot.type);
                     m.append(slot.marks);
+                    u.append(slot.unit);
                 }
                 paperSlots += int(question.answerSlots.size());
                 keys.append(record(question.id, k));
                 types.append(record(question.id, t));
                 marks.append(record(question.id, m));
+                units.append(record(question.id, u));
                 bool numeric = false;
                 const int id = question.id.toInt(&numeric);
                 if (!numeric || question.id.size() != 5) {
@@ -209,6 +211,7 @@ CompiledCourse compileCourse(const CourseSource &course, QStringList *problems)
         out.insert(contentTableResource(s, 3), shippedTable(keys));
         out.insert(contentTableResource(s, 4), shippedTable(types));
         out.insert(contentTableResource(s, 5), shippedTable(marks));
+        out.insert(contentTableResource(s, 6), shippedTable(units));
 
         const QByteArray perPaper = paperTemplate(slotsPerPaper);
         out.insert(progressTemplateResource(s, 1), summaryTemplate(int(subject.papers.size())));

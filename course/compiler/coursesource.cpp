@@ -1,5 +1,7 @@
 #include "compiler/coursesource.h"
 
+#include "checking/answercheck.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -100,9 +102,16 @@ SourcePaper readPaper(const QString &path, int number, QStringList *problems)
                 continue;
             }
             QString key = m.captured(3);
+            QString unit;
             if (key == QLatin1String("[space]"))
                 key = QStringLiteral(" ");
-            question.answerSlots.append({m.captured(1), m.captured(2), key, lineNumber});
+            if (m.captured(1) == QLatin1String("N")) {
+                const QString written = key;
+                const QString problem = splitNumberKey(written, &key, &unit);
+                if (!problem.isEmpty())
+                    problems->append(QStringLiteral("%1:%2: %3").arg(path).arg(lineNumber).arg(problem));
+            }
+            question.answerSlots.append({m.captured(1), m.captured(2), key, unit, lineNumber});
         } else if (!line.trimmed().isEmpty()) {
             question.body.append(line);
         }
@@ -111,6 +120,37 @@ SourcePaper readPaper(const QString &path, int number, QStringList *problems)
 }
 
 } // namespace
+
+QString splitNumberKey(const QString &written, QString *number, QString *unit)
+{
+    static const QRegularExpression form(QStringLiteral("^([^\\d\\s-]*) ?(-?\\d+(?:\\.\\d+)?) ?(\\S.*)?$"));
+    *number = written;
+    unit->clear();
+    const QRegularExpressionMatch m = form.match(written);
+    if (!m.hasMatch())
+        return {};
+    const QString before = m.captured(1);
+    const QString after = m.captured(3);
+    if (before.isEmpty() && after.isEmpty())
+        return {};
+    if (!before.isEmpty() && !after.isEmpty())
+        return QStringLiteral("number key \"%1\" has a unit on both sides").arg(written);
+    const QString symbol = before.isEmpty() ? after : before;
+    const Unit *known = unitOf(symbol);
+    if (!known) {
+        QStringList symbols;
+        for (const Unit &u : unitSpellings())
+            symbols.append(u.symbol);
+        return QStringLiteral("number key \"%1\": \"%2\" is not a unit the answer sheet knows (%3)")
+            .arg(written, symbol, symbols.join(QLatin1Char(' ')));
+    }
+    if (known->before != !before.isEmpty())
+        return QStringLiteral("number key \"%1\": %2 is written %3 the number")
+            .arg(written, symbol, known->before ? QStringLiteral("before") : QStringLiteral("after"));
+    *number = m.captured(2);
+    *unit = symbol;
+    return {};
+}
 
 CourseSource readCourseSource(const QString &root, QStringList *problems)
 {

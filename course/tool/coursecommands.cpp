@@ -61,7 +61,10 @@ int runPaper(const QString &subjectText, const QString &paperText, QTextStream &
         for (int slot = 1; slot <= content.slotCount(); ++slot) {
             out << slot << '\t' << content.questionIds.at(content.questionOfSlot(slot) - 1) << '\t'
                 << content.keys.at(slot - 1) << '\t' << slotTypeLetter(content.types.at(slot - 1)) << '\t'
-                << content.marks.at(slot - 1) << '\n';
+                << content.marks.at(slot - 1);
+            if (!content.units.at(slot - 1).isEmpty())
+                out << '\t' << content.units.at(slot - 1);
+            out << '\n';
         }
         out << "Total marks: " << content.totalMarks << '\n';
     } catch (const RuntimeError &error) {

@@ -25,21 +25,27 @@ int runJudge(QTextStream &in, QTextStream &out, QTextStream &err)
     QList<std::optional<SlotType>> types;
     QStringList keys;
     QStringList answers;
+    QStringList units;
     QStringList problems; // per slot: why it cannot be judged, or empty
 
     for (const QString &line : RecordFile::splitLines(in.readAll())) {
         const QStringList parts = line.split(QLatin1Char('\t'));
-        if (parts.size() != 3) {
+        if (parts.size() != 3 && parts.size() != 4) {
             types.append(std::nullopt);
             keys.append(QString());
             answers.append(QString());
-            problems.append(QStringLiteral("expected TYPE<TAB>KEY<TAB>ANSWER, found %1 field(s)").arg(parts.size()));
+            units.append(QString());
+            problems.append(QStringLiteral("expected TYPE<TAB>KEY<TAB>ANSWER[<TAB>UNIT], found %1 field(s)").arg(parts.size()));
             continue;
         }
         types.append(typeOf(parts.at(0)));
         keys.append(parts.at(1));
         answers.append(parts.at(2));
-        problems.append(QString());
+        units.append(parts.value(3));
+        if (!units.last().isEmpty() && !unitOf(units.last()))
+            problems.append(QStringLiteral("\"%1\" is not a unit the answer sheet knows").arg(units.last()));
+        else
+            problems.append(QString());
     }
 
     // judgeSlot reads only the judged slot's own type, and a slot of a type
@@ -56,7 +62,7 @@ int runJudge(QTextStream &in, QTextStream &out, QTextStream &err)
         QString model;
         if (problem.isEmpty() && type) {
             try {
-                result = judgeSlot(answers, keys, knownTypes, slot);
+                result = judgeSlot(answers, keys, knownTypes, slot, QLocale::system(), units);
                 if (*type == SlotType::Group)
                     model = groupModelAnswer(answers, keys, slot);
             } catch (const RuntimeError &error) {

@@ -13,8 +13,9 @@ const char kUsage[] =
     "  paper SUBJECT PAPER  a paper's questions and, per slot, key, type and marks\n"
     "  validate             check the embedded course; one line per problem\n"
     "  page ID FILE         write question page ID to FILE (a .mht web archive)\n"
-    "  judge                read TYPE<TAB>KEY<TAB>ANSWER per slot from standard input and\n"
-    "                       print RESULT<TAB>MODEL per slot, as marking would judge them\n";
+    "  judge                read TYPE<TAB>KEY<TAB>ANSWER[<TAB>UNIT] per slot from standard\n"
+    "                       input and print RESULT<TAB>MODEL per slot, as marking would\n"
+    "                       judge them (UNIT: a unit symbol such as cm² or £)\n";
 
 } // namespace
 

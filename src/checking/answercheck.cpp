@@ -2,6 +2,10 @@
 
 #include "data/runtimeerror.h"
 
+#include <QRegularExpression>
+
+#include <algorithm>
+
 namespace kw {
 
 namespace {
@@ -63,20 +67,62 @@ void removeGiven(QStringList &alternatives, const QStringList &answers, int firs
     }
 }
 
-Verdict checkNumber(const QString &entered, const QString &key, const QLocale &locale)
+bool isSpace(QChar c)
 {
-    const QString answer = trimSpaces(entered);
-    bool ok = false;
-    double value = locale.toDouble(answer, &ok);
-    if (!ok) // a pupil in a comma locale may still type the decimal point
-        value = QLocale::c().toDouble(answer, &ok);
-    if (!ok)
-        return Verdict::Wrong;
+    return c == QLatin1Char(' ') || c == QChar(0x00A0) || c == QChar(0x202F);
+}
+
+QString trimAllSpaces(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isSpace(text.at(begin)))
+        ++begin;
+    while (end > begin && isSpace(text.at(end - 1)))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+// The number the pupil meant, with the unit's spelling taken off either end.
+// A sign may stand before the unit ("-£5") as well as after it.
+std::optional<double> readNumberWithUnit(const QString &answer, const Unit &unit, const QLocale &locale)
+{
+    QString sign;
+    QString rest = answer;
+    if (rest.startsWith(QLatin1Char('-')) || rest.startsWith(QLatin1Char('+'))) {
+        sign = rest.left(1);
+        rest = trimAllSpaces(rest.mid(1));
+    }
+    for (const QString &spelling : unit.spellings) {
+        QString number;
+        if (rest.startsWith(spelling, Qt::CaseInsensitive))
+            number = rest.mid(spelling.size());
+        else if (rest.endsWith(spelling, Qt::CaseInsensitive))
+            number = rest.chopped(spelling.size());
+        else
+            continue;
+        number = trimAllSpaces(number);
+        if (number.isEmpty() || (!sign.isEmpty() && !number.at(0).isDigit()))
+            continue;
+        if (const std::optional<double> value = readNumberAnswer(sign + number, locale))
+            return value;
+    }
+    return std::nullopt;
+}
+
+Verdict checkNumber(const QString &entered, const QString &key, const QString &unitSymbol, const QLocale &locale)
+{
     bool keyOk = false;
     const double expected = QLocale::c().toDouble(trimSpaces(key), &keyOk);
     if (!keyOk)
         throw RuntimeError(ErrorKind::TypeMismatch, QStringLiteral("number key \"%1\" is not a number").arg(key));
-    return value == expected ? Verdict::Right : Verdict::Wrong;
+    const QString answer = trimAllSpaces(entered);
+    std::optional<double> value = readNumberAnswer(answer, locale);
+    if (!value && !unitSymbol.isEmpty()) {
+        if (const Unit *unit = unitOf(unitSymbol))
+            value = readNumberWithUnit(answer, *unit, locale);
+    }
+    return value && *value == expected ? Verdict::Right : Verdict::Wrong;
 }
 
 // Ratios, fractions and mixed numbers: spaces are dropped, except the one
@@ -96,6 +142,84 @@ Verdict checkSpacedForm(const QString &entered, const QString &key)
 }
 
 } // namespace
+
+const QList<Unit> &unitSpellings()
+{
+    auto unit = [](const char *symbol, const char *name, bool before, std::initializer_list<const char *> spellings) {
+        Unit u{QString::fromUtf8(symbol), QString::fromUtf8(name), before, {QString::fromUtf8(symbol)}};
+        for (const char *spelling : spellings)
+            u.spellings.append(QString::fromUtf8(spelling));
+        return u;
+    };
+    static const QList<Unit> units{
+        unit("£", "pounds", true, {"pounds", "pound"}),
+        unit("p", "pence", false, {"pence", "penny"}),
+        unit("%", "per cent", false, {"per cent", "percent"}),
+        unit("°", "degrees", false, {"º", "degrees", "degree", "deg"}),
+        unit("°C", "degrees Celsius", false, {"ºC", "° C", "degrees Celsius", "degrees C", "Celsius", "C", "°", "degrees"}),
+        unit("mm", "millimetres", false, {"millimetres", "millimetre", "millimeters", "millimeter"}),
+        unit("cm", "centimetres", false, {"centimetres", "centimetre", "centimeters", "centimeter", "cms"}),
+        unit("m", "metres", false, {"metres", "metre", "meters", "meter"}),
+        unit("km", "kilometres", false, {"kilometres", "kilometre", "kilometers", "kilometer"}),
+        unit("mm²", "square millimetres", false, {"mm2", "mm^2", "sq mm", "square mm", "square millimetres", "square millimeters"}),
+        unit("cm²", "square centimetres", false, {"cm2", "cm^2", "sq cm", "square cm", "square centimetres", "square centimeters"}),
+        unit("m²", "square metres", false, {"m2", "m^2", "sq m", "square m", "square metres", "square meters"}),
+        unit("km²", "square kilometres", false, {"km2", "km^2", "sq km", "square km", "square kilometres", "square kilometers"}),
+        unit("cm³", "cubic centimetres", false, {"cm3", "cm^3", "cubic cm", "cubic centimetres", "cubic centimeters"}),
+        unit("m³", "cubic metres", false, {"m3", "m^3", "cubic m", "cubic metres", "cubic meters"}),
+        unit("ml", "millilitres", false, {"millilitres", "millilitre", "milliliters", "milliliter"}),
+        unit("litres", "litres", false, {"litre", "liters", "liter", "l"}),
+        unit("g", "grams", false, {"grams", "gram", "grammes"}),
+        unit("kg", "kilograms", false, {"kilograms", "kilogram", "kilos", "kilo"}),
+        unit("N", "newtons", false, {"newtons", "newton"}),
+        unit("seconds", "seconds", false, {"second", "secs", "sec", "s"}),
+        unit("minutes", "minutes", false, {"minute", "mins", "min"}),
+        unit("hours", "hours", false, {"hour", "hrs", "hr", "h"}),
+        unit("days", "days", false, {"day"}),
+        unit("weeks", "weeks", false, {"week"}),
+        unit("years", "years", false, {"year", "yrs"}),
+        unit("km/h", "kilometres per hour", false, {"km per hour", "kilometres per hour", "kilometers per hour", "kmh", "kph"}),
+        unit("m/s", "metres per second", false, {"metres per second", "meters per second"}),
+    };
+    return units;
+}
+
+const Unit *unitOf(const QString &symbol)
+{
+    for (const Unit &unit : unitSpellings()) {
+        if (unit.symbol == symbol)
+            return &unit;
+    }
+    return nullptr;
+}
+
+std::optional<double> readNumberAnswer(const QString &text, const QLocale &locale)
+{
+    const QString answer = trimAllSpaces(text);
+    if (std::any_of(answer.begin(), answer.end(), isSpace)) {
+        // Only whole groups of three: "1 2" is two numbers, not twelve.
+        static const QRegularExpression spaced(
+            QStringLiteral("^([-+]?)([1-9]\\d{0,2}(?:[ \\x{00A0}\\x{202F}]\\d{3})+)(?:([.,])(\\d+))?$"));
+        const QRegularExpressionMatch m = spaced.match(answer);
+        if (!m.hasMatch())
+            return std::nullopt;
+        const QString separator = m.captured(3);
+        if (!separator.isEmpty() && separator != locale.decimalPoint() && separator != QLatin1String("."))
+            return std::nullopt;
+        QString plain = m.captured(1) + m.captured(2);
+        plain.removeIf(isSpace);
+        if (!separator.isEmpty())
+            plain += QLatin1Char('.') + m.captured(4);
+        bool ok = false;
+        const double value = QLocale::c().toDouble(plain, &ok);
+        return ok ? std::optional<double>(value) : std::nullopt;
+    }
+    bool ok = false;
+    double value = locale.toDouble(answer, &ok);
+    if (!ok) // a pupil in a comma locale may still type the decimal point
+        value = QLocale::c().toDouble(answer, &ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
 
 QString normaliseAnswer(const QString &text)
 {
@@ -120,11 +244,12 @@ QStringList alternativesOf(const QString &key)
     return alternatives;
 }
 
-Verdict checkAnswer(const QString &entered, const QString &key, SlotType type, const QLocale &locale)
+Verdict checkAnswer(const QString &entered, const QString &key, SlotType type, const QLocale &locale,
+                    const QString &unit)
 {
     switch (type) {
     case SlotType::Number:
-        return checkNumber(entered, key, locale);
+        return checkNumber(entered, key, unit, locale);
     case SlotType::Choice:
     case SlotType::Word:
     case SlotType::Phrase:

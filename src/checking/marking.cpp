@@ -19,7 +19,7 @@ PaperMarking markPaper(const QStringList &answers, const PaperContent &content, 
     PaperMarking marking;
     marking.results.reserve(slotTotal);
     for (int slot = 1; slot <= slotTotal; ++slot) {
-        const Verdict result = judgeSlot(answers, content.keys, content.types, slot, locale);
+        const Verdict result = judgeSlot(answers, content.keys, content.types, slot, locale, content.units);
         marking.results.append(result);
         if (result == Verdict::Right)
             marking.score += content.marks.at(slot - 1);

@@ -5,6 +5,8 @@
 #include "data/resources.h"
 #include "data/runtimeerror.h"
 
+#include <QFile>
+
 #include <limits>
 
 namespace kw {
@@ -62,16 +64,21 @@ PaperContent loadPaperContent(int subject, int paperNumber)
     content.slotCounts = keys.fieldCountsForKeys(content.questionIds);
     const QStringList typeLetters = table(4).fieldsForKeys(content.questionIds);
     const QStringList marks = table(5).fieldsForKeys(content.questionIds);
+    content.units = QFile::exists(resourcePath(contentTableResource(subject, 6), QStringLiteral("Custom")))
+                        ? table(6).fieldsForKeys(content.questionIds)
+                        : QStringList(content.keys.size());
 
     // Every later step indexes these lists by slot, so they must agree.
-    if (typeLetters.size() != content.keys.size() || marks.size() != content.keys.size())
+    if (typeLetters.size() != content.keys.size() || marks.size() != content.keys.size()
+        || content.units.size() != content.keys.size())
         throw RuntimeError(ErrorKind::InvalidArgument,
-                           QStringLiteral("paper %1 of subject %2 has %3 keys, %4 types and %5 marks")
+                           QStringLiteral("paper %1 of subject %2 has %3 keys, %4 types, %5 marks and %6 units")
                                .arg(paperNumber)
                                .arg(subject)
                                .arg(content.keys.size())
                                .arg(typeLetters.size())
-                               .arg(marks.size()));
+                               .arg(marks.size())
+                               .arg(content.units.size()));
     content.types = slotTypes(typeLetters, paperNumber);
     int total = 0;
     content.marks.reserve(marks.size());

@@ -16,6 +16,7 @@ struct PaperContent {
     QStringList keys;      // per slot
     QList<SlotType> types; // per slot
     QList<int> marks;      // per slot
+    QStringList units;     // per slot: the unit symbol of a number slot, or empty
     int totalMarks = 0;
 
     int questionCount() const { return int(questionIds.size()); }
@@ -30,8 +31,9 @@ struct PaperContent {
 // count; 0 when the slots run out first.
 int questionOfSlot(const QList<int> &slotCounts, int slot);
 
-// Reads paper number `paperNumber` of `subject` from the four content tables
-// carried as resources. Throws RuntimeError when a table is missing or
+// Reads paper number `paperNumber` of `subject` from the content tables
+// carried as resources (a course without a units table has no units).
+// Throws RuntimeError when a table is missing or
 // damaged (a slot type letter no rule knows among the damage), or when the
 // tables disagree.
 PaperContent loadPaperContent(int subject, int paperNumber);

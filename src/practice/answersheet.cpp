@@ -1,5 +1,6 @@
 #include "practice/answersheet.h"
 
+#include "checking/answercheck.h"
 #include "chrome/pictures.h"
 #include "practice/answerbox.h"
 #include "practice/papersession.h"
@@ -95,8 +96,15 @@ void AnswerSheet::fill(const PaperSession &session, int question)
         AnswerBox *box = p->answerBox();
         box->setMaxLength(content.types.at(slot) == SlotType::Choice ? 1 : 32767);
         box->setText(session.answers.value(slot));
-        box->setAccessibleName(count >= 2 ? QStringLiteral("Answer %1").arg(p->partLabel()->text())
-                                          : QStringLiteral("Answer"));
+        const QString name = count >= 2 ? QStringLiteral("Answer %1").arg(p->partLabel()->text())
+                                        : QStringLiteral("Answer");
+        const Unit *unit = content.types.at(slot) == SlotType::Number ? unitOf(content.units.value(slot)) : nullptr;
+        p->setUnit(unit ? unit->symbol : QString(), unit && unit->before);
+        p->unitLabel()->setAccessibleName(unit ? unit->name : QString());
+        box->setAccessibleName(unit ? QStringLiteral("%1, in %2").arg(name, unit->symbol) : name);
+        box->setAccessibleDescription(
+            unit ? QStringLiteral("The answer is in %1; the number may be typed with or without the unit.").arg(unit->name)
+                 : QString());
     }
     const bool longFirst = count >= 1 && content.types.at(d) == SlotType::Phrase;
     panel(1)->setLongAnswer(longFirst);

@@ -43,22 +43,49 @@ SlotPanel::SlotPanel(int number, QWidget *parent) : QWidget(parent), m_number(nu
     m_key->setFocusPolicy(Qt::NoFocus);
     m_key->hide();
 
+    m_unit = new QLabel(this);
+    m_unit->setObjectName(QStringLiteral("UL%1").arg(number));
+    m_unit->setAlignment(Qt::AlignCenter);
+    m_unit->hide();
+
     setLongAnswer(false);
 }
 
 void SlotPanel::setLongAnswer(bool longAnswer)
 {
-    if (longAnswer) {
+    m_long = longAnswer;
+    layOut();
+}
+
+void SlotPanel::setUnit(const QString &symbol, bool before)
+{
+    m_unit->setText(symbol);
+    m_unitBefore = before;
+    layOut();
+}
+
+void SlotPanel::layOut()
+{
+    m_unit->setVisible(!m_long && !m_unit->text().isEmpty());
+    if (m_long) {
         resize(Px(kWidthTwips), Px(kLongHeightTwips));
         m_answer->setGeometry(twips(360, 40, kWidthTwips - 1000, 1000));
         m_answer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         m_result->setGeometry(twips(360 + kWidthTwips - 1000 + 100, 0, 300, 300));
         m_key->setGeometry(twips(360, 40 + 1000 + 100, kWidthTwips - 500, 1000));
     } else {
+        // A unit takes the room its text needs beside the box; the box keeps
+        // its width and the result mark moves along.
+        const int unitWidth = m_unit->isVisibleTo(this)
+                                  ? (m_unit->fontMetrics().horizontalAdvance(m_unit->text()) + 4) * 15 + 60
+                                  : 0;
+        const int boxLeft = m_unitBefore ? 360 + unitWidth : 360;
+        const int after = m_unitBefore ? 0 : unitWidth;
         resize(Px(kWidthTwips), Px(kHeightTwips));
-        m_answer->setGeometry(twips(360, 40, 1575, 255));
+        m_answer->setGeometry(twips(boxLeft, 40, 1575, 255));
         m_answer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        m_result->setGeometry(twips(2040, 0, 300, 300));
+        m_unit->setGeometry(twips(m_unitBefore ? 360 : boxLeft + 1575 + 30, 40, unitWidth - 30, 255));
+        m_result->setGeometry(twips(2040 + (boxLeft - 360) + after, 0, 300, 300));
         m_key->setGeometry(twips(2400, 60, 1455, 255));
     }
     update();

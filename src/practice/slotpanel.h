@@ -32,19 +32,28 @@ public:
     AnswerBox *answerBox() const { return m_answer; }
     QLabel *resultLabel() const { return m_result; }
     QLineEdit *keyBox() const { return m_key; } // never shown
+    QLabel *unitLabel() const { return m_unit; }
 
     // The long-answer layout (a tall box across the panel) or the one-line one.
     void setLongAnswer(bool longAnswer);
+    // The unit shown beside a one-line box, before it ("£") or after it
+    // ("cm²"); an empty symbol shows none.
+    void setUnit(const QString &symbol, bool before);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void layOut();
+
     int m_number;
+    bool m_long = false;
+    bool m_unitBefore = false;
     QLabel *m_part = nullptr;
     AnswerBox *m_answer = nullptr;
     QLabel *m_result = nullptr;
     QLineEdit *m_key = nullptr;
+    QLabel *m_unit = nullptr;
 };
 
 } // namespace kw

@@ -85,6 +85,123 @@ private slots:
         QCOMPARE(verdictText(kw::checkAnswer(entered, key, typeOf(type), QLocale(locale))), result);
     }
 
+    void numberAnswers_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("result");
+
+        QTest::newRow("spaced thousands") << "36000" << "" << "36 000" << "C" << "Y";
+        QTest::newRow("no-break space") << "36000" << "" << QStringLiteral("36\u00A0000") << "C" << "Y";
+        QTest::newRow("narrow no-break space") << "36000" << "" << QStringLiteral("36\u202F000") << "C" << "Y";
+        QTest::newRow("spaced millions and a decimal") << "1250000.5" << "" << "1 250 000.5" << "en_GB" << "Y";
+        QTest::newRow("spaced, another number") << "36000" << "" << "36 001" << "C" << "N";
+        QTest::newRow("1 2 is not twelve") << "12" << "" << "1 2" << "C" << "N";
+        QTest::newRow("group of two") << "3600" << "" << "36 00" << "C" << "N";
+        QTest::newRow("group of four") << "360000" << "" << "36 0000" << "C" << "N";
+        QTest::newRow("leading group of four") << "12345" << "" << "1234 5" << "C" << "N";
+        QTest::newRow("two spaces between groups") << "36000" << "" << "36  000" << "C" << "N";
+        QTest::newRow("leading zero group") << "500" << "" << "0 500" << "C" << "N";
+        QTest::newRow("negative spaced") << "-1250" << "" << "-1 250" << "C" << "Y";
+        QTest::newRow("negative, positive key") << "1250" << "" << "-1 250" << "C" << "N";
+        QTest::newRow("spaced with comma in German") << "1250.5" << "" << "1 250,5" << "de_DE" << "Y";
+        QTest::newRow("spaced with point in German") << "1250.5" << "" << "1 250.5" << "de_DE" << "Y";
+        QTest::newRow("spaced with comma in English") << "1250.5" << "" << "1 250,5" << "en_GB" << "N";
+        QTest::newRow("French groups and comma") << "1250000.25" << "" << QStringLiteral("1\u202F250\u202F000,25") << "fr_FR" << "Y";
+        QTest::newRow("comma groups in English stay") << "36000" << "" << "36,000" << "en_GB" << "Y";
+
+        QTest::newRow("pounds before") << "7.19" << "£" << "£7.19" << "C" << "Y";
+        QTest::newRow("pounds with a space") << "7.19" << "£" << "£ 7.19" << "C" << "Y";
+        QTest::newRow("pounds as a word") << "7.19" << "£" << "7.19 pounds" << "C" << "Y";
+        QTest::newRow("pounds, no sign") << "7.19" << "£" << "7.19" << "C" << "Y";
+        QTest::newRow("pounds, wrong amount") << "7.19" << "£" << "£7.91" << "C" << "N";
+        QTest::newRow("pence for pounds") << "7.19" << "£" << "7.19p" << "C" << "N";
+        QTest::newRow("negative before the sign") << "-5" << "£" << "-£5" << "C" << "Y";
+        QTest::newRow("negative after the sign") << "-5" << "£" << "£-5" << "C" << "Y";
+        QTest::newRow("sign twice") << "-5" << "£" << "-£-5" << "C" << "N";
+        QTest::newRow("pence") << "45" << "p" << "45p" << "C" << "Y";
+        QTest::newRow("pence as a word") << "45" << "p" << "45 pence" << "C" << "Y";
+        QTest::newRow("degrees sign") << "46" << "°" << QStringLiteral("46°") << "C" << "Y";
+        QTest::newRow("degrees word") << "46" << "°" << "46 degrees" << "C" << "Y";
+        QTest::newRow("degrees, any case") << "46" << "°" << "46 DEGREES" << "C" << "Y";
+        QTest::newRow("cm for degrees") << "46" << "°" << "46 cm" << "C" << "N";
+        QTest::newRow("cm") << "25" << "cm" << "25 cm" << "C" << "Y";
+        QTest::newRow("cm run together") << "25" << "cm" << "25cm" << "C" << "Y";
+        QTest::newRow("mm for cm") << "25" << "cm" << "25 mm" << "C" << "N";
+        QTest::newRow("m for cm") << "25" << "cm" << "25 m" << "C" << "N";
+        QTest::newRow("cm for m") << "25" << "m" << "25 cm" << "C" << "N";
+        QTest::newRow("square cm as cm2") << "24" << "cm²" << "24 cm2" << "C" << "Y";
+        QTest::newRow("square cm as cm²") << "24" << "cm²" << QStringLiteral("24cm²") << "C" << "Y";
+        QTest::newRow("cm for square cm") << "24" << "cm²" << "24 cm" << "C" << "N";
+        QTest::newRow("cubic cm for square cm") << "24" << "cm²" << "24 cm3" << "C" << "N";
+        QTest::newRow("litres") << "30" << "litres" << "30 litres" << "C" << "Y";
+        QTest::newRow("litres as l") << "30" << "litres" << "30 l" << "C" << "Y";
+        QTest::newRow("ml for litres") << "30" << "litres" << "30 ml" << "C" << "N";
+        QTest::newRow("per cent sign") << "25" << "%" << "25%" << "C" << "Y";
+        QTest::newRow("per cent words") << "25" << "%" << "25 per cent" << "C" << "Y";
+        QTest::newRow("Celsius") << "-4" << "°C" << QStringLiteral("-4 °C") << "C" << "Y";
+        QTest::newRow("seconds as s") << "12.5" << "seconds" << "12.5 s" << "C" << "Y";
+        QTest::newRow("minutes for seconds") << "12" << "seconds" << "12 min" << "C" << "N";
+        QTest::newRow("unit and spaced groups") << "36000" << "£" << QStringLiteral("£36 000") << "C" << "Y";
+        QTest::newRow("unit and bad grouping") << "36000" << "£" << QStringLiteral("£3 6000") << "C" << "N";
+        QTest::newRow("unit and decimal comma") << "7.5" << "kg" << "7,5 kg" << "de_DE" << "Y";
+        QTest::newRow("unit alone") << "7" << "kg" << "kg" << "C" << "N";
+        QTest::newRow("unit on a slot without one") << "25" << "" << "25 cm" << "C" << "N";
+        QTest::newRow("unit symbol no table knows") << "25" << "furlongs" << "25 furlongs" << "C" << "N";
+    }
+    void numberAnswers()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, unit);
+        QFETCH(QString, entered);
+        QFETCH(QString, locale);
+        QFETCH(QString, result);
+        QCOMPARE(verdictText(kw::checkAnswer(entered, key, SlotType::Number, QLocale(locale), unit)), result);
+    }
+
+    // Only a number slot takes the unit off: a word answer is the whole text.
+    void unitsApplyToNumbersOnly()
+    {
+        QCOMPARE(kw::checkAnswer(QStringLiteral("7 cm"), QStringLiteral("7"), SlotType::Word, QLocale::c(),
+                                 QStringLiteral("cm")),
+                 Verdict::Wrong);
+    }
+
+    void everySpellingOfEveryUnitIsTaken_data()
+    {
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("spelling");
+        for (const Unit &unit : kw::unitSpellings()) {
+            QCOMPARE(unit.spellings.value(0), unit.symbol);
+            QVERIFY(!unit.name.isEmpty());
+            for (const QString &spelling : unit.spellings)
+                QTest::newRow(qPrintable(unit.symbol + QLatin1Char(' ') + spelling)) << unit.symbol << spelling;
+        }
+    }
+    void everySpellingOfEveryUnitIsTaken()
+    {
+        QFETCH(QString, symbol);
+        QFETCH(QString, spelling);
+        const Unit *unit = kw::unitOf(symbol);
+        QVERIFY(unit);
+        const QString written = unit->before ? spelling + QStringLiteral("12.5") : QStringLiteral("12.5 ") + spelling;
+        QCOMPARE(kw::checkAnswer(written, QStringLiteral("12.5"), SlotType::Number, QLocale::c(), symbol), Verdict::Right);
+        QCOMPARE(kw::checkAnswer(written, QStringLiteral("12"), SlotType::Number, QLocale::c(), symbol), Verdict::Wrong);
+    }
+
+    void unitSymbolsAreOneEach()
+    {
+        QStringList symbols;
+        for (const Unit &unit : kw::unitSpellings())
+            symbols.append(unit.symbol);
+        QCOMPARE(symbols.removeDuplicates(), 0);
+        QVERIFY(kw::unitOf(QStringLiteral("cm²")));
+        QVERIFY(kw::unitOf(QStringLiteral("£"))->before);
+        QVERIFY(!kw::unitOf(QStringLiteral("cm2"))); // a spelling, not a symbol
+    }
+
     void nonNumericNumberKeyIsATypeMismatch()
     {
         try {
@@ -233,6 +350,28 @@ private slots:
         QTest::newRow("N through numbers") << "N" << "5" << "5.0" << "Y";
         QTest::newRow("G through the group") << "G" << ";a;b" << "b" << "Y";
         QTest::newRow("Q compares the whole key") << "Q" << ";a;b" << "a" << "N";
+    }
+
+    void judgeSlotPassesTheSlotsUnit_data()
+    {
+        QTest::addColumn<QStringList>("units");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("result");
+        const QStringList twoUnits{QStringLiteral("cm"), QStringLiteral("£")};
+        QTest::newRow("first slot in cm") << twoUnits << 1 << "Y";
+        QTest::newRow("second slot in pounds") << twoUnits << 2 << "Y";
+        QTest::newRow("units swapped") << QStringList{QStringLiteral("£"), QStringLiteral("cm")} << 1 << "N";
+        QTest::newRow("no units") << QStringList{} << 1 << "N";
+    }
+    void judgeSlotPassesTheSlotsUnit()
+    {
+        QFETCH(QStringList, units);
+        QFETCH(int, slot);
+        QFETCH(QString, result);
+        const QStringList answers{QStringLiteral("4 cm"), QStringLiteral("£4")};
+        const QStringList keys{QStringLiteral("4"), QStringLiteral("4")};
+        const QList<SlotType> types{SlotType::Number, SlotType::Number};
+        QCOMPARE(verdictText(kw::judgeSlot(answers, keys, types, slot, QLocale::c(), units)), result);
     }
     void judgeSlotDispatchesByType()
     {

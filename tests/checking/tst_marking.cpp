@@ -72,6 +72,29 @@ private slots:
         QCOMPARE(marking.percent, percent);
     }
 
+    // Marking reads each slot's unit from the paper's content.
+    void unitsOfTheContentAreUsed_data()
+    {
+        QTest::addColumn<QStringList>("units");
+        QTest::addColumn<QString>("results");
+        QTest::addColumn<int>("score");
+        QTest::newRow("pounds and cm²") << QStringList{"£", "cm²"} << "YY" << 5;
+        QTest::newRow("no units") << QStringList{"", ""} << "NN" << 0;
+        QTest::newRow("the other slot's unit") << QStringList{"cm²", "£"} << "NN" << 0;
+    }
+    void unitsOfTheContentAreUsed()
+    {
+        QFETCH(QStringList, units);
+        QFETCH(QString, results);
+        QFETCH(int, score);
+        PaperContent content = contentOf({QStringLiteral("7.19"), QStringLiteral("36000")}, QStringLiteral("NN"), {2, 3});
+        content.units = units;
+        const PaperMarking marking =
+            kw::markPaper({QStringLiteral("£7.19"), QStringLiteral("36 000 cm2")}, content, QLocale::c());
+        QCOMPARE(verdictLetters(marking.results), results);
+        QCOMPARE(marking.score, score);
+    }
+
     void damagedContentFails_data()
     {
         QTest::addColumn<QStringList>("answers");

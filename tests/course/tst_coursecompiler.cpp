@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,6 +50,36 @@ bool copyFixture(const QString &to)
     return true;
 }
 
+bool replaceInFile(const QString &path, const QString &from, const QString &to)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    QString text = QString::fromUtf8(f.readAll());
+    f.close();
+    if (!text.contains(from))
+        return false;
+    text.replace(from, to);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text.toUtf8()) > 0;
+}
+
+struct Compile {
+    int status;
+    QString err;
+};
+
+// Runs kwcompile as the build does.
+Compile runCompiler(const QString &course, const QString &work)
+{
+    QProcess compiler;
+    compiler.start(QStringLiteral(KWCOMPILE_PATH),
+                   {course, work + QStringLiteral("/out"), work + QStringLiteral("/course.qrc")});
+    if (!compiler.waitForFinished(60000))
+        return {-1, QStringLiteral("kwcompile did not finish")};
+    return {compiler.exitStatus() == QProcess::NormalExit ? compiler.exitCode() : -1,
+            QString::fromUtf8(compiler.readAllStandardError())};
+}
+
 } // namespace
 
 class TestCourseCompiler : public QObject {
@@ -67,16 +98,20 @@ private slots:
                                           "#104#>17007>17008", "#105#>17009>17010>17011"});
         QTest::newRow("keys") << 30033
                               << table({"#17001#>;Water;Light;Air> >6", "#17002#>;aquatic;marine", "#17003#>1/3",
-                                        "#17004#>2", "#17005#>1/3", "#17006#>2", "#17007#>1/3", "#17008#>2",
-                                        "#17009#>1/3", "#17010#>2", "#17011#>1 1/2"});
+                                        "#17004#>2", "#17005#>1/3", "#17006#>2", "#17007#>2.50", "#17008#>2",
+                                        "#17009#>8", "#17010#>2", "#17011#>1 1/2"});
         QTest::newRow("types") << 30034
                                << table({"#17001#>G>G>N", "#17002#>M", "#17003#>F", "#17004#>Q", "#17005#>F",
-                                         "#17006#>Q", "#17007#>F", "#17008#>Q", "#17009#>F", "#17010#>Q",
+                                         "#17006#>Q", "#17007#>N", "#17008#>Q", "#17009#>N", "#17010#>Q",
                                          "#17011#>X"});
         QTest::newRow("marks") << 30035
                                << table({"#17001#>5>5>10", "#17002#>5", "#17003#>10", "#17004#>10", "#17005#>10",
                                          "#17006#>10", "#17007#>10", "#17008#>10", "#17009#>10", "#17010#>10",
                                          "#17011#>5"});
+        QTest::newRow("units") << 30036
+                               << table({"#17001#>>>", "#17002#>", "#17003#>", "#17004#>", "#17005#>", "#17006#>",
+                                         QString::fromUtf8("#17007#>£").toUtf8(), "#17008#>", "#17009#>cm",
+                                         "#17010#>", "#17011#>"});
         QTest::newRow("summary template") << 30131
                                           << table({"#FSE#>>>>>", "#SSE#>>>>>", "#LTM#>>>>>", "#CDD#>>>>>",
                                                     "#FST#>0>0>0>0>0", "#SST#>0>0>0>0>0"});
@@ -104,7 +139,7 @@ private slots:
         const CompiledCourse course = compileFixture(&problems);
         for (int id : {30012, 30022, 30111, 30121, 11001, 21001})
             QVERIFY(!course.contains(id));
-        QCOMPARE(course.size(), 1 + 4 + 6 + 11);
+        QCOMPARE(course.size(), 1 + 5 + 6 + 11);
     }
 
     void pageRoundTrips()
@@ -193,6 +228,12 @@ private slots:
         QTest::newRow("page not MIME") << 17006 << "multipart/related" << "text/plain" << "question 17006: page is not MIME HTML";
         QTest::newRow("picture part missing") << 17001 << "Content-ID: <leaf.svg@kestrelworks>" << "Content-ID: <x@y>"
                                               << "cid:leaf.svg@kestrelworks";
+        QTest::newRow("units table missing") << 30036 << "" << "" << "resource 30036 is missing";
+        QTest::newRow("units table short of a slot") << 30036 << "#17001#>>>" << "#17001#>>" << "3 keys, 3 types, 3 marks, 2 units";
+        QTest::newRow("unit on a word slot") << 30036 << "#17002#>\r\n" << "#17002#>cm\r\n"
+                                             << "question 17002): only a number (N) slot takes a unit";
+        QTest::newRow("unit no one knows") << 30036 << "#17009#>cm" << "#17009#>furlong"
+                                           << "unit \"furlong\" is not one the answer sheet knows";
         QTest::newRow("product code unfit for file names") << 30000 << "#COD#>FX1" << "#COD#>F/X" << "product code";
         QTest::newRow("too few topics for the papers") << 30000 << "#TP3#>5" << "#TP3#>10" << "10 papers for 1 topics";
         QTest::newRow("no catalogue") << 30000 << "" << "" << "resource 30000 is missing";
@@ -259,6 +300,170 @@ private slots:
         compileCourse(readCourseSource(dir.path(), &problems), &problems);
         QVERIFY2(std::any_of(problems.begin(), problems.end(), [&](const QString &line) { return line.contains(problem); }),
                  qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    void numberKeysCarryTheirUnit_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("plain") << "24075" << "24075" << "" << "";
+        QTest::newRow("negative") << "-4" << "-4" << "" << "";
+        QTest::newRow("pounds") << QStringLiteral("£7.19") << "7.19" << QStringLiteral("£") << "";
+        QTest::newRow("square cm") << QStringLiteral("24 cm²") << "24" << QStringLiteral("cm²") << "";
+        QTest::newRow("degrees run on") << QStringLiteral("61°") << "61" << QStringLiteral("°") << "";
+        QTest::newRow("litres") << "30 litres" << "30" << "litres" << "";
+        QTest::newRow("negative Celsius") << QStringLiteral("-4 °C") << "-4" << QStringLiteral("°C") << "";
+        QTest::newRow("pounds after") << QStringLiteral("7.19 £") << QStringLiteral("7.19 £") << "" << "is written before";
+        QTest::newRow("cm before") << "cm 24" << "cm 24" << "" << "is written after";
+        QTest::newRow("a spelling, not the symbol") << "24 cm2" << "24 cm2" << "" << "not a unit the answer sheet knows";
+        QTest::newRow("unknown unit") << "24 dogs" << "24 dogs" << "" << "\"dogs\" is not a unit";
+        QTest::newRow("units both sides") << QStringLiteral("£7 p") << QStringLiteral("£7 p") << "" << "both sides";
+        QTest::newRow("no number: left for the check") << "seven" << "seven" << "" << "";
+    }
+    void numberKeysCarryTheirUnit()
+    {
+        QFETCH(QString, written);
+        QFETCH(QString, number);
+        QFETCH(QString, unit);
+        QFETCH(QString, problem);
+        QString gotNumber;
+        QString gotUnit;
+        const QString got = splitNumberKey(written, &gotNumber, &gotUnit);
+        QCOMPARE(gotNumber, number);
+        QCOMPARE(gotUnit, unit);
+        QVERIFY2(problem.isEmpty() ? got.isEmpty() : got.contains(problem), qPrintable(got));
+    }
+
+    void unitsNamedByTheQuestion_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("units");
+        QTest::newRow("give your answer in cm²") << QStringLiteral("Find the area. Give your answer in cm².")
+                                                << QStringList{QStringLiteral("cm²")};
+        QTest::newRow("in pounds") << "How much change does she get, in pounds?" << QStringList{QStringLiteral("£")};
+        QTest::newRow("how many degrees") << "How many degrees is angle x?" << QStringList{QStringLiteral("°")};
+        QTest::newRow("Celsius hides degrees") << "By how many degrees Celsius did it fall?"
+                                               << QStringList{QStringLiteral("°C")};
+        QTest::newRow("metres per second hides metres") << "Give your answer in metres per second."
+                                                        << QStringList{QStringLiteral("m/s")};
+        QTest::newRow("what percentage") << "What percentage of the pupils walk?" << QStringList{QStringLiteral("%")};
+        QTest::newRow("two units") << "Give (a) in litres. (c) How many minutes does it take?"
+                                   << QStringList{QStringLiteral("minutes"), QStringLiteral("litres")};
+        QTest::newRow("a length in the data only") << "A rope is 5 m long. Cut it into 4 equal pieces. How many pieces?"
+                                                   << QStringList{};
+        QTest::newRow("in figures is no unit") << "Write the number in figures." << QStringList{};
+        QTest::newRow("in m is not in mm") << "Give your answer in mm." << QStringList{QStringLiteral("mm")};
+        QTest::newRow("short symbols keep their case") << "Write it in N." << QStringList{QStringLiteral("N")};
+        QTest::newRow("lower-case n is not newtons") << "in n steps" << QStringList{};
+        QTest::newRow("in P.E. is not pence") << "She scored 5 in P.E. How many?" << QStringList{};
+    }
+    void unitsNamedByTheQuestion()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, units);
+        QStringList named = unitsNamedIn(text);
+        named.sort();
+        units.sort();
+        QCOMPARE(named, units);
+    }
+
+    void spellingVariants_data()
+    {
+        QTest::addColumn<QStringList>("alternatives");
+        QTest::addColumn<QString>("twice");
+        QTest::newRow("ou and o") << QStringList{"mushroom", "mould", "mold"} << "\"mould\" and \"mold\"";
+        QTest::newRow("re and er") << QStringList{"Centre", "middle", "center"} << "\"Centre\" and \"center\"";
+        QTest::newRow("ise and ize") << QStringList{"scrutinise", "scrutinize"} << "\"scrutinise\" and \"scrutinize\"";
+        QTest::newRow("isation and ization") << QStringList{"organisation", "organization"}
+                                             << "\"organisation\" and \"organization\"";
+        QTest::newRow("plural re and er") << QStringList{"litres", "liters"} << "\"litres\" and \"liters\"";
+        QTest::newRow("doubled l") << QStringList{"travelled", "traveled"} << "\"travelled\" and \"traveled\"";
+        QTest::newRow("different words") << QStringList{"water", "light", "air"} << "";
+        QTest::newRow("same spelling twice is another rule") << QStringList{"air", "Air"} << "";
+        QTest::newRow("rise and size are different") << QStringList{"rise", "size"} << "";
+    }
+    void spellingVariants()
+    {
+        QFETCH(QStringList, alternatives);
+        QFETCH(QString, twice);
+        QCOMPARE(sameWordTwice(alternatives), twice);
+    }
+
+    void optionNumberInstructions_data()
+    {
+        QTest::addColumn<QString>("instruction");
+        QTest::addColumn<bool>("asks");
+        QTest::newRow("write the number") << "Write the number of the correct answer." << true;
+        QTest::newRow("write its number") << "Choose the correct answer. Write its number." << true;
+        QTest::newRow("type the number") << "Type the number of the sentence that is correct." << true;
+        QTest::newRow("choose only") << "Choose the correct answer." << false;
+        QTest::newRow("nothing") << "" << false;
+        QTest::newRow("number in another sentence") << "Write the word. Count the number." << false;
+    }
+    void optionNumberInstructions()
+    {
+        QFETCH(QString, instruction);
+        QFETCH(bool, asks);
+        QCOMPARE(asksForOptionNumber(instruction), asks);
+    }
+
+    // Each course check stops the build: kwcompile refuses a fixture broken
+    // in just that way and names the question.
+    void theBuildRefusesBadCourses_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("named unit not declared") << "science/105.txt" << "answer: N 10 8 cm" << "answer: N 10 8"
+                                                 << "question 17009: slot 1 asks for a number in cm but declares no unit";
+        QTest::newRow("another unit declared") << "science/105.txt" << "answer: N 10 8 cm" << "answer: N 10 8 m"
+                                               << "question 17009: slot 1 asks for a number in cm but declares m";
+        QTest::newRow("pounds named in the part") << "science/101.txt" << "(b) How many legs has an insect?"
+                                                  << "(b) How much is it, in pounds?"
+                                                  << "question 17001: slot 3 asks for a number in £";
+        QTest::newRow("choice without the option's number") << "science/102.txt"
+                                                            << "instruction: Choose the correct answer. Write its number."
+                                                            << "instruction: Choose the correct answer."
+                                                            << "question 17004: a multiple-choice question's instruction";
+        QTest::newRow("choice without an instruction") << "science/103.txt"
+                                                       << "instruction: Choose the correct answer. Write its number.\n"
+                                                       << "" << "question 17006: a multiple-choice question's instruction";
+        QTest::newRow("group of spelling variants") << "science/101.txt" << ";Water;Light;Air" << ";Water;Colour;Color"
+                                                    << "(question 17001): the group lists \"Colour\" and \"Color\"";
+        QTest::newRow("empty alt text") << "science/101.txt" << "alt=\"A leaf\"" << "alt=\" \""
+                                        << "question 17001: a picture has no alt text";
+        QTest::newRow("no alt text") << "science/101.txt" << " alt=\"A leaf\"" << ""
+                                     << "question 17001: a picture has no alt text";
+        QTest::newRow("unknown unit") << "science/105.txt" << "answer: N 10 8 cm" << "answer: N 10 8 furlongs"
+                                      << "105.txt:3: number key \"8 furlongs\"";
+        QTest::newRow("pounds written after") << "science/104.txt" << QStringLiteral("answer: N 10 £2.50")
+                                              << QStringLiteral("answer: N 10 2.50 £") << "is written before the number";
+    }
+    void theBuildRefusesBadCourses()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, problem);
+        QTemporaryDir dir;
+        QVERIFY(copyFixture(dir.filePath(QStringLiteral("course"))));
+        QVERIFY(replaceInFile(dir.filePath(QStringLiteral("course/") + file), from, to));
+        const Compile run = runCompiler(dir.filePath(QStringLiteral("course")), dir.path());
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(problem), qPrintable(run.err));
+    }
+
+    void theBuildAcceptsTheFixture()
+    {
+        QTemporaryDir dir;
+        QVERIFY(copyFixture(dir.filePath(QStringLiteral("course"))));
+        const Compile run = runCompiler(dir.filePath(QStringLiteral("course")), dir.path());
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("out/30036"))));
     }
 
     // A page is stored under its question's id, so an id in a range the

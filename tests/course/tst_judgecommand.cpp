@@ -44,6 +44,15 @@ private slots:
         QTest::newRow("unknown type gives an empty result") << "Z\tx\tx\n" << "\t\n";
         QTest::newRow("empty key and answer") << "T\t\t\n" << "Y\t\n";
         QTest::newRow("no slots") << "" << "";
+        QTest::newRow("spaced number, three columns") << "N\t36000\t36 000\nN\t12\t1 2\n" << "Y\t\nN\t\n";
+        QTest::newRow("unit column") << QStringLiteral("N\t7.19\t£7.19\t£\nN\t24\t24 cm2\tcm²\nN\t46\t46 degrees\t°\n")
+                                     << "Y\t\nY\t\nY\t\n";
+        QTest::newRow("another unit is wrong") << QStringLiteral("N\t7.19\t7.19p\t£\nN\t24\t24 cm\tcm²\n")
+                                               << "N\t\nN\t\n";
+        QTest::newRow("unit typed without a unit column") << "N\t25\t25 cm\n" << "N\t\n";
+        QTest::newRow("empty unit column") << "N\t25\t25\t\n" << "Y\t\n";
+        QTest::newRow("a group beside a unit slot")
+            << QStringLiteral("G\t;Food;Water\tfood\nG\t \twater\nN\t3\t£3\t£\n") << "Y\t\nY\t\nY\t\n";
     }
     void judgesLikeMarking()
     {
@@ -64,6 +73,9 @@ private slots:
         QTest::newRow("number key not a number") << "T\ta\ta\nN\tfive\t5\n" << "Y\t\nERROR\t\n" << "slot 2: ";
         QTest::newRow("head without ;") << "M\tthat\tthat\n" << "ERROR\t\n" << "slot 1: ";
         QTest::newRow("missing field") << "N\t5\nN\t5\t5\n" << "ERROR\t\nY\t\n" << "slot 1: expected";
+        QTest::newRow("five fields") << "N\t5\t5\tcm\tx\nN\t5\t5\n" << "ERROR\t\nY\t\n" << "slot 1: expected";
+        QTest::newRow("unit no one knows") << "N\t5\t5\tfurlongs\nN\t5\t5\n" << "ERROR\t\nY\t\n"
+                                           << "slot 1: \"furlongs\" is not a unit";
     }
     void badSlotsAreReportedAndTheRestJudged()
     {
