@@ -5,17 +5,30 @@
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
 #include "data/runtimeerror.h"
+#include "data/recordfile.h"
+#include "mainwindow/aboutpage.h"
+#include "mainwindow/erasepage.h"
 #include "mainwindow/homepage.h"
+#include "mainwindow/reportfigures.h"
+#include "mainwindow/reportpage.h"
+#include "mainwindow/resultsprinting.h"
+#include "mainwindow/resultssheet.h"
 #include "practice/practicewindow.h"
 #include "startup/startup.h"
 
 #include <QAction>
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
+#include <QPrinter>
 #include <QStackedWidget>
+#include <QStandardPaths>
+#include <QUrl>
 
 namespace kw {
 
@@ -94,13 +107,18 @@ void MainWindow::prepare()
     m_home = new HomePage(*m_pictures);
     connect(m_home, &HomePage::topicClicked, this, &MainWindow::chooseTopic);
     connect(m_home, &HomePage::paperClicked, this, &MainWindow::openPaper);
+    m_report = new ReportPage(*m_pictures);
+    m_trash = new ErasePage(*m_pictures);
+    connect(m_trash, &ErasePage::eraseConfirmed, this, &MainWindow::eraseResults);
+    m_about = new AboutPage(*m_pictures);
+    connect(m_about, &AboutPage::linkClicked, this, &MainWindow::openProductWebPage);
     m_blank = new QLabel;
     m_blank->setObjectName(QStringLiteral("Body_Blank"));
     m_blank->setAlignment(Qt::AlignCenter);
     m_blank->setWordWrap(true);
     m_pages = new QStackedWidget;
-    m_pages->addWidget(m_home);
-    m_pages->addWidget(m_blank);
+    for (QWidget *page : std::initializer_list<QWidget *>{m_home, m_report, m_trash, m_about, m_blank})
+        m_pages->addWidget(page);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kTabStripTop, kMargin, kMargin);
@@ -131,6 +149,7 @@ void MainWindow::prepare()
         handleDamagedSubject(it.key(), it.value());
 
     setWindowTitle(m_catalogue.title);
+    m_about->setProductTitle(m_catalogue.title);
     for (int k = 1; k <= 3; ++k) {
         const QString name = m_catalogue.subjects[std::size_t(k - 1)].name;
         const QString tip = m_damaged.contains(k)
@@ -218,11 +237,15 @@ void MainWindow::createTools()
         m_helpTools[k] = create(kHelpTools[k]);
     }
     connect(m_subjectTools[0], &QAction::triggered, this, &MainWindow::showHome);
+    connect(m_subjectTools[1], &QAction::triggered, this, &MainWindow::showReport);
+    connect(m_subjectTools[2], &QAction::triggered, this, &MainWindow::printResults);
     connect(m_subjectTools[3], &QAction::triggered, this, [this]() {
         emit closeRequested();
         close();
     });
     connect(m_helpTools[0], &QAction::triggered, this, &MainWindow::showAbout);
+    connect(m_helpTools[1], &QAction::triggered, this, &MainWindow::showTrash);
+    connect(m_helpTools[3], &QAction::triggered, this, &MainWindow::setUpPrinting);
 }
 
 QWidget *MainWindow::buildToolBand()
@@ -311,6 +334,7 @@ void MainWindow::chooseTab(int tab)
     m_tabs[std::size_t(tab - 1)]->raise();
     if (tab != kHelpTab)
         m_subject = tab;
+    m_report->openSection(ReportPage::Overall);
     showTools();
     // A tab opens on its first tool's page.
     if (tab == kHelpTab)
@@ -347,8 +371,115 @@ void MainWindow::showHome()
 
 void MainWindow::showAbout()
 {
-    m_blank->setText(QStringLiteral("%1\n\nPractice papers for the last year of primary school.").arg(m_catalogue.title));
-    showPage(m_blank);
+    showPage(m_about);
+}
+
+void MainWindow::showReport()
+{
+    if (!subjectUsable(m_subject))
+        return;
+    buildReports();
+    showPage(m_report);
+}
+
+void MainWindow::buildReports()
+{
+    if (!subjectUsable(m_subject))
+        return;
+    const CatalogueSubject &info = m_catalogue.subject(m_subject);
+    const QChar point = locale().decimalPoint().at(0);
+    const ReportFigures figures = reportFigures(info, m_progress.firstScores(), m_progress.secondScores(), point);
+    // The chart reads the trend as stored now; a file that cannot be read
+    // shows no points.
+    QList<double> trend;
+    try {
+        const QString path = progressFilePath(m_context.folder, ProgressFile::Trend, m_subject, m_catalogue.code);
+        for (qint64 tenths : trendValues(RecordFile::fromFile(path).line(QStringLiteral("TRD"))))
+            trend.append(double(tenths) / 10.0);
+    } catch (const RuntimeError &) {
+    }
+    m_report->setFigures(figures, trend);
+}
+
+void MainWindow::printResults()
+{
+    if (!subjectUsable(m_subject))
+        return;
+    const CatalogueSubject &info = m_catalogue.subject(m_subject);
+    printResultsSheet(resultsSheetLines(m_catalogue.title, info, m_progress),
+                      QStringLiteral("%1 results").arg(info.name), m_printer.get(), printHooks());
+}
+
+void MainWindow::setUpPrinting()
+{
+    // Cancelling keeps the printer chosen before, or none.
+    if (m_printer) {
+        setUpPrinter(m_printer.get(), this, printHooks());
+        return;
+    }
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (setUpPrinter(printer.get(), this, printHooks()))
+        m_printer = std::move(printer);
+}
+
+PrintHooks MainWindow::printHooks()
+{
+    PrintHooks hooks = m_context.print;
+    if (!hooks.choosePdfFile)
+        hooks.choosePdfFile = [this](const QString &suggested) {
+            return QFileDialog::getSaveFileName(this, QStringLiteral("Save your results as a PDF file"), suggested,
+                                                QStringLiteral("PDF files (*.pdf)"));
+        };
+    if (!hooks.tell)
+        hooks.tell = [this](const QString &message) { m_context.ask(kTitle, message, {QStringLiteral("OK")}); };
+    return hooks;
+}
+
+void MainWindow::showTrash()
+{
+    m_trash->showOffer();
+    showPage(m_trash);
+}
+
+void MainWindow::eraseResults()
+{
+    // An open paper would write its answers back over the erased files.
+    unloadPractice();
+    QStringList unwritten;
+    for (const QString &path : createProgressFiles(m_context.folder, m_catalogue, *m_context.writer))
+        unwritten << QFileInfo(path).fileName();
+    // Erasing rewrites damaged subjects too: those now sound can be used again.
+    for (auto it = m_damaged.begin(); it != m_damaged.end();) {
+        const int subject = it.key();
+        if (progressFilesProblem(m_context.folder, subject, m_catalogue.code, m_catalogue.subject(subject).paperCount)
+                .isEmpty()) {
+            m_tabs[std::size_t(subject - 1)]->setEnabled(true);
+            it = m_damaged.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (loadSubject()) {
+        showTopic(m_topic);
+        m_home->highlightTopic(m_topic);
+        buildReports();
+    }
+    m_trash->showErased(unwritten);
+    showPage(m_trash);
+}
+
+void MainWindow::openProductWebPage(const QUrl &url)
+{
+    const bool found = m_context.browserFound ? m_context.browserFound()
+                                              : !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty();
+    if (!found) {
+        m_context.ask(QStringLiteral("Browser Not Found"), QStringLiteral("Could not find associated Browser"),
+                      {QStringLiteral("OK")});
+        return;
+    }
+    const bool opened = m_context.openUrl ? m_context.openUrl(url) : QDesktopServices::openUrl(url);
+    if (!opened)
+        m_context.ask(QStringLiteral("URL Failed"), QStringLiteral("Web Page not Opened"), {QStringLiteral("OK")});
 }
 
 void MainWindow::showPage(QWidget *page)
@@ -418,6 +549,7 @@ void MainWindow::openPaper(int offset, int attempt)
     context.folder = m_context.folder;
     context.clock = m_context.clock;
     context.pictures = m_pictures;
+    context.print = m_context.print;
     auto *window = new PracticeWindow(context, choice);
     connect(window, &PracticeWindow::unloaded, this, &MainWindow::refresh);
     if (!window->openPaper()) {

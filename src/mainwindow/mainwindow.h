@@ -3,6 +3,7 @@
 #include "data/catalogue.h"
 #include "data/progressfiles.h"
 #include "practice/paperchoice.h"
+#include "practice/questionprinting.h"
 
 #include <QMap>
 #include <QPointer>
@@ -10,26 +11,41 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QLabel;
+class QPrinter;
 class QStackedWidget;
+class QUrl;
 
 namespace kw {
 
+class AboutPage;
 class Clock;
+class FileWriter;
 class ClickLabel;
+class ErasePage;
 class HomePage;
 class Pictures;
 class PictureButton;
 class PracticeWindow;
+class ReportPage;
 
 // What the main window needs from its surroundings.
 struct MainWindowContext {
     QString folder;           // where the program keeps Graphics and progress files
     const Clock *clock = nullptr;
+    const FileWriter *writer = nullptr; // every rewrite of a progress file goes through it
     // Asks the pupil; returns the index of the button chosen (0 is the first).
     std::function<int(const QString &title, const QString &text, const QStringList &buttons)> ask;
+    // Printing results and question pages; left empty: a file dialog chooses
+    // the PDF file and ask() tells the pupil.
+    PrintHooks print;
+    // Whether a browser can be found, and opening a web page in it; left
+    // empty: the desktop's own.
+    std::function<bool()> browserFound;
+    std::function<bool(const QUrl &url)> openUrl;
 };
 
 // The main window: subject tabs, tool bar and the pages below them.
@@ -45,6 +61,9 @@ public:
     const Catalogue &catalogue() const { return m_catalogue; }
     const SubjectProgress &progress() const { return m_progress; }
     HomePage *homePage() const { return m_home; }
+    ReportPage *reportPage() const { return m_report; }
+    ErasePage *erasePage() const { return m_trash; }
+    AboutPage *aboutPage() const { return m_about; }
     // The practice window open now, if any.
     PracticeWindow *practiceWindow() const;
     bool subjectUsable(int subject) const;
@@ -77,6 +96,18 @@ private:
     void showTools();
     void showHome();
     void showAbout();
+    // Works out every figure of the report from the subject as loaded and
+    // the trend file as stored now, then shows the report.
+    void showReport();
+    void buildReports();
+    void printResults();
+    void showTrash();
+    // Rewrites every progress file from its template and reloads the subject,
+    // so no page can show an erased score.
+    void eraseResults();
+    void setUpPrinting();
+    void openProductWebPage(const QUrl &url);
+    PrintHooks printHooks();
     // Reads the chosen subject's summary and fills the topic list; false when
     // the subject can no longer be read.
     bool loadSubject();
@@ -102,7 +133,11 @@ private:
     std::array<QAction *, 4> m_helpTools{};    // About, Trash, (none), Setup
     QStackedWidget *m_pages = nullptr;
     HomePage *m_home = nullptr;
-    QLabel *m_blank = nullptr; // shown when no subject can be, and for the program pages still to come
+    ReportPage *m_report = nullptr;
+    ErasePage *m_trash = nullptr;
+    AboutPage *m_about = nullptr;
+    QLabel *m_blank = nullptr; // shown when no subject can be
+    std::unique_ptr<QPrinter> m_printer; // chosen with Setup; none: the default printer
     QPointer<PracticeWindow> m_practice;
 };
 

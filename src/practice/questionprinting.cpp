@@ -45,31 +45,11 @@ QString translated(const char *text)
     return QCoreApplication::translate("kw::QuestionPrinting", text);
 }
 
-// "Question 3.pdf" (after the page title) in the pupil's documents, numbered
-// on when that name is taken.
-QString suggestedPdfPath(const QuestionViewer *viewer)
-{
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
-    QString base = viewer->title().simplified();
-    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
-    for (QChar &c : base) {
-        if (forbidden.contains(c) || !c.isPrint())
-            c = u'_';
-    }
-    if (base.isEmpty() || base.startsWith(u'.'))
-        base = QStringLiteral("Question");
-    const QDir dir(folder);
-    QString path = dir.filePath(base + QStringLiteral(".pdf"));
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(base).arg(n));
-    return path;
-}
-
+// "Question 3.pdf" (after the page title) in the pupil's documents.
 QString choosePdfFile(const QuestionViewer *viewer, const PrintHooks &hooks)
 {
-    return hooks.choosePdfFile ? hooks.choosePdfFile(suggestedPdfPath(viewer)) : QString();
+    return hooks.choosePdfFile ? hooks.choosePdfFile(suggestedPdfPath(viewer->title(), QStringLiteral("Question")))
+                               : QString();
 }
 
 void tell(const PrintHooks &hooks, const QString &message)
@@ -127,6 +107,26 @@ void printOnPrinter(QuestionViewer *viewer, QWidget *dialogParent, const PrintHo
 }
 
 } // namespace
+
+QString suggestedPdfPath(const QString &documentName, const QString &fallbackName)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    QString base = documentName.simplified();
+    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
+    for (QChar &c : base) {
+        if (forbidden.contains(c) || !c.isPrint())
+            c = u'_';
+    }
+    if (base.isEmpty() || base.startsWith(u'.'))
+        base = fallbackName;
+    const QDir dir(folder);
+    QString path = dir.filePath(base + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(base).arg(n));
+    return path;
+}
 
 void printQuestion(QuestionViewer *viewer, QWidget *dialogParent, const PrintHooks &hooks)
 {

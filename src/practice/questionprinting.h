@@ -20,6 +20,11 @@ struct PrintHooks {
     std::function<void(const QString &message)> tell;
 };
 
+// "<documentName>.pdf" in the pupil's documents folder (the home folder when
+// there is none), numbered on when that name is taken; characters a file name
+// cannot hold become "_", and fallbackName stands in for a name left empty.
+QString suggestedPdfPath(const QString &documentName, const QString &fallbackName);
+
 // Prints the page the viewer shows, after the printer dialog. With no printer
 // installed, writes the page to a PDF file the pupil chooses instead.
 void printQuestion(QuestionViewer *viewer, QWidget *dialogParent, const PrintHooks &hooks);
