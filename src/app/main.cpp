@@ -27,15 +27,19 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("kwpractice"));
     QApplication::setOrganizationName(QStringLiteral("Kestrelworks"));
 
-    const QString folder = kw::chooseDataFolder(QApplication::applicationDirPath(),
-                                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    if (folder.isEmpty()) {
-        QMessageBox::critical(nullptr, QStringLiteral("Kestrelworks"),
-                              QStringLiteral("Your results cannot be saved: neither the program's folder nor "
-                                             "your own data folder can be written to. Ask an adult to check the "
-                                             "installation."));
+    const kw::DataFolder dataFolder = kw::chooseDataFolder(
+        QApplication::applicationDirPath(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (dataFolder.path.isEmpty()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Kestrelworks"), dataFolder.problem);
         return 1;
     }
+    const QString folder = dataFolder.path;
+    if (!dataFolder.copiedFiles.isEmpty())
+        QMessageBox::information(nullptr, QStringLiteral("Kestrelworks"),
+                                 QStringLiteral("The program's folder cannot be written to, so your results are now "
+                                                "kept in your own data folder. Your earlier results were copied "
+                                                "there:\n%1")
+                                     .arg(dataFolder.copiedFiles.join(QLatin1Char('\n'))));
 
     kw::SystemClock clock;
     kw::MainWindowContext context;

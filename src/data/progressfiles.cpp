@@ -1,15 +1,23 @@
 #include "data/progressfiles.h"
 
-#include "data/atomicwrite.h"
+#include "data/markingjournal.h"
+#include "data/papercontent.h"
 #include "data/percent.h"
 #include "data/recordfile.h"
 #include "data/resources.h"
 #include "data/runtimeerror.h"
 #include "data/storabletext.h"
+#include "data/verdict.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+
+#include <cerrno>
+#include <optional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kw {
 
@@ -28,27 +36,6 @@ void requirePosition(int position)
         throw RuntimeError(ErrorKind::SubscriptOutOfRange, QStringLiteral("no paper at position %1").arg(position));
 }
 
-// Text the program wrote is UTF-8 whose fields are storable text; anything
-// else means the file was damaged outside the program.
-QString notTextProblem(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1 cannot be read").arg(QFileInfo(path).fileName());
-    const QByteArray bytes = file.readAll();
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(bytes);
-    if (decoder.hasError())
-        return QStringLiteral("%1 holds bytes that are not text").arg(QFileInfo(path).fileName());
-    for (QString line : RecordFile::splitLines(text)) {
-        // Separators aside, what is left of a line is its fields' text.
-        line.remove(QLatin1Char('#')).remove(QLatin1Char('>'));
-        if (!isStorableText(line))
-            return QStringLiteral("%1 holds bytes that are not text").arg(QFileInfo(path).fileName());
-    }
-    return {};
-}
-
 bool isScore(const QString &text)
 {
     qint64 tenths = 0;
@@ -58,6 +45,177 @@ bool isScore(const QString &text)
 bool isState(const QString &text)
 {
     return text == QLatin1String("0") || text == QLatin1String("1");
+}
+
+// No progress file comes near this; anything larger is not one, and is not
+// read into memory.
+constexpr qint64 kLargestProgressFile = 64 * 1024 * 1024;
+
+QString fileName(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+// What stands under a progress file's name, without following a link.
+enum class Entry { Missing, File, Link, Folder, Other };
+
+Entry entryAt(const QString &path, qint64 *size = nullptr)
+{
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return errno == ENOENT ? Entry::Missing : Entry::Other;
+    if (size)
+        *size = info.st_size;
+    if (S_ISLNK(info.st_mode))
+        return Entry::Link;
+    if (S_ISDIR(info.st_mode))
+        return Entry::Folder;
+    return S_ISREG(info.st_mode) ? Entry::File : Entry::Other;
+}
+
+// Why what stands at path is not a progress file the program can read, or "".
+QString entryProblem(const QString &path, qint64 *size = nullptr)
+{
+    switch (entryAt(path, size)) {
+    case Entry::Missing: return QStringLiteral("%1 is missing").arg(fileName(path));
+    case Entry::Link: return QStringLiteral("%1 is a link to another place, not a file").arg(fileName(path));
+    case Entry::Folder: return QStringLiteral("%1 is a folder, not a file").arg(fileName(path));
+    case Entry::Other: return QStringLiteral("%1 is not a plain file").arg(fileName(path));
+    case Entry::File: break;
+    }
+    return {};
+}
+
+// Reads a progress file whole. Text the program wrote is UTF-8 whose fields
+// are storable text; anything else means the file was damaged outside the
+// program. Returns "" and the file, or the reason it cannot be used.
+QString readProgressFile(const QString &path, RecordFile *file)
+{
+    qint64 size = 0;
+    if (const QString problem = entryProblem(path, &size); !problem.isEmpty())
+        return problem;
+    if (size > kLargestProgressFile)
+        return QStringLiteral("%1 is far too large to be a results file").arg(fileName(path));
+    QFile input(path);
+    if (!input.open(QIODevice::ReadOnly))
+        return QStringLiteral("%1 cannot be read").arg(fileName(path));
+    const QByteArray bytes = input.readAll();
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder(bytes);
+    if (decoder.hasError())
+        return QStringLiteral("%1 holds bytes that are not text").arg(fileName(path));
+    const QStringList lines = RecordFile::splitLines(text);
+    for (QString line : lines) {
+        // Separators aside, what is left of a line is its fields' text.
+        line.remove(QLatin1Char('#')).remove(QLatin1Char('>'));
+        if (!isStorableText(line))
+            return QStringLiteral("%1 holds bytes that are not text").arg(fileName(path));
+    }
+    *file = RecordFile::fromBytes(bytes, fileName(path));
+    return {};
+}
+
+int fieldCount(const QString &line)
+{
+    return int(line.count(QLatin1Char('>')));
+}
+
+QString tagOf(const QString &key)
+{
+    return QLatin1Char('#') + key + QLatin1Char('#');
+}
+
+// The answer slots of each paper as its content gives them (entry 0 is paper
+// 101), or nullopt for a paper whose content cannot be read: such a paper
+// never opens, so its records are only checked for being there.
+QList<std::optional<int>> paperSlotCounts(int subject, int paperCount)
+{
+    QList<std::optional<int>> counts;
+    counts.reserve(paperCount);
+    for (int index = 1; index <= paperCount; ++index) {
+        try {
+            const int slotCount = loadPaperContent(subject, 100 + index).slotCount();
+            counts.append(slotCount >= 1 && slotCount <= kPaperFieldCapacity ? std::optional<int>(slotCount)
+                                                                             : std::nullopt);
+        } catch (const RuntimeError &) {
+            counts.append(std::nullopt);
+        }
+    }
+    return counts;
+}
+
+QString summaryProblem(const RecordFile &file, int paperCount)
+{
+    const QString &name = file.name();
+    std::array<QStringList, 6> records;
+    for (SummaryField field : kSummaryFields) {
+        const QString key = summaryKey(field);
+        const QString line = file.line(key);
+        if (!line.startsWith(tagOf(key) + QLatin1Char('>')))
+            return QStringLiteral("%1: the %2 record is missing").arg(name, key);
+        if (const int count = fieldCount(line); count != paperCount)
+            return QStringLiteral("%1: the %2 record has %3 fields, but the subject has %4 papers")
+                .arg(name, key)
+                .arg(count)
+                .arg(paperCount);
+        records[std::size_t(field)] = RecordFile::splitFields(line, paperCount, kProgressCapacity);
+    }
+    const auto at = [&records](SummaryField field, int i) { return records[std::size_t(field)].at(i); };
+    for (int i = 0; i < paperCount; ++i) {
+        for (SummaryField score : {SummaryField::FirstScore, SummaryField::SecondScore}) {
+            if (!isScore(at(score, i)))
+                return QStringLiteral("%1: paper %2 has a score \"%3\" that is not a percentage")
+                    .arg(name)
+                    .arg(101 + i)
+                    .arg(excerpt(at(score, i)));
+        }
+        if (!isState(at(SummaryField::FirstState, i)) || !isState(at(SummaryField::SecondState, i)))
+            return QStringLiteral("%1: paper %2 has a state that is not 0 or 1").arg(name).arg(101 + i);
+    }
+    return {};
+}
+
+QString paperFileProblem(const RecordFile &file, ProgressFile kind, const QList<std::optional<int>> &slotCounts)
+{
+    const QString &name = file.name();
+    const int paperCount = int(slotCounts.size());
+    const bool results = kind == ProgressFile::FirstResults || kind == ProgressFile::SecondResults;
+    const QStringList lines = file.paperLines(paperCount);
+    for (int i = 0; i < paperCount; ++i) {
+        const QString &line = lines.at(i);
+        const QString key = QString::number(101 + i);
+        if (!line.startsWith(tagOf(key) + QLatin1Char('>')))
+            return QStringLiteral("%1: the record of paper %2 is missing").arg(name, key);
+        const int count = fieldCount(line);
+        if (slotCounts.at(i) && count != *slotCounts.at(i))
+            return QStringLiteral("%1: the record of paper %2 has %3 fields, but the paper has %4 answer slots")
+                .arg(name, key)
+                .arg(count)
+                .arg(*slotCounts.at(i));
+        if (!results)
+            continue;
+        for (const QString &value : RecordFile::splitFields(line, count, count)) {
+            if (!verdictFromText(value))
+                return QStringLiteral("%1: paper %2 has a result \"%3\" that is not Y, N or empty")
+                    .arg(name, key, excerpt(value));
+        }
+    }
+    return {};
+}
+
+QString trendProblem(const RecordFile &file)
+{
+    const QString &name = file.name();
+    const QString line = file.line(QStringLiteral("TRD"));
+    if (!line.startsWith(QLatin1String("#TRD#")))
+        return QStringLiteral("%1: the trend record is missing").arg(name);
+    const QStringList values = line.mid(5).split(QLatin1Char('>'), Qt::SkipEmptyParts);
+    for (const QString &value : values) {
+        qint64 tenths = 0;
+        if (!parseTenths(value, &tenths))
+            return QStringLiteral("%1: \"%2\" is not a percentage").arg(name, excerpt(value));
+    }
+    return {};
 }
 
 // The six summary records as stored, kProgressCapacity entries each.
@@ -70,16 +228,29 @@ std::array<QStringList, 6> readSummaryRecords(const QString &path, int paperCoun
     return records;
 }
 
-// Writes the subject's templates, all of them or only where a file is missing.
-void writeTemplates(const QString &folder, int subject, const QString &code, bool onlyMissing, QStringList *failed)
+// Writes the subject's templates, all of them or only where nothing stands
+// under a file's name.
+void writeTemplates(const QString &folder, int subject, const QString &code, bool onlyMissing,
+                    const FileWriter &writer, QStringList *failed)
 {
     for (ProgressFile file : kProgressFiles) {
         const QString path = progressFilePath(folder, file, subject, code);
-        if (onlyMissing && QFileInfo::exists(path))
+        if (onlyMissing && entryAt(path) != Entry::Missing)
             continue;
-        if (extractResourceToFile(progressTemplateResource(subject, int(file)), QStringLiteral("Custom"), path) != 0)
+        if (extractResourceToFile(progressTemplateResource(subject, int(file)), QStringLiteral("Custom"), path, writer)
+            != 0)
             failed->append(path);
     }
+}
+
+// The first name of path.damaged, path.damaged-2, path.damaged-3, ... under
+// which nothing stands yet.
+QString freeKeptName(const QString &path)
+{
+    QString kept = path + QStringLiteral(".damaged");
+    for (int n = 2; entryAt(kept) != Entry::Missing; ++n)
+        kept = path + QStringLiteral(".damaged-%1").arg(n);
+    return kept;
 }
 
 } // namespace
@@ -144,21 +315,96 @@ QString progressFilePath(const QString &folder, ProgressFile file, int subject, 
     return QStringLiteral("%1/%2%3%4.txt").arg(folder, progressFileStem(file)).arg(subject).arg(code);
 }
 
-QStringList createMissingProgressFiles(const QString &folder, int subject, const QString &code)
+QStringList progressFileNames(int subject, const QString &code)
+{
+    QStringList names;
+    for (ProgressFile file : kProgressFiles)
+        names.append(fileName(progressFilePath(QStringLiteral("."), file, subject, code)));
+    return names;
+}
+
+QString markingJournalPath(const QString &folder, int subject, const QString &code)
+{
+    return QStringLiteral("%1/marking%2%3.txt").arg(folder).arg(subject).arg(code);
+}
+
+void finishInterruptedMarking(const QString &folder, int subject, const QString &code, const FileWriter &writer)
+{
+    finishJournal(markingJournalPath(folder, subject, code), progressFileNames(subject, code), writer);
+}
+
+QStringList createMissingProgressFiles(const QString &folder, int subject, const QString &code,
+                                       const FileWriter &writer)
 {
     QStringList failed;
-    writeTemplates(folder, subject, code, true, &failed);
+    writeTemplates(folder, subject, code, true, writer, &failed);
     return failed;
 }
 
-QStringList createProgressFiles(const QString &folder, const Catalogue &catalogue)
+QStringList createProgressFiles(const QString &folder, const Catalogue &catalogue, const FileWriter &writer)
 {
     QStringList failed;
     for (int subject = 1; subject <= 3; ++subject) {
-        if (catalogue.hasSubject(subject))
-            writeTemplates(folder, subject, catalogue.code, false, &failed);
+        if (!catalogue.hasSubject(subject))
+            continue;
+        // A marking left unfinished could otherwise be completed over the
+        // templates at the next start.
+        const QString journal = markingJournalPath(folder, subject, catalogue.code);
+        if (::unlink(QFile::encodeName(journal).constData()) != 0 && errno != ENOENT) {
+            failed.append(journal);
+            continue;
+        }
+        writeTemplates(folder, subject, catalogue.code, false, writer, &failed);
     }
     return failed;
+}
+
+QString startSubjectAfresh(const QString &folder, int subject, const QString &code, int paperCount,
+                           const FileWriter &writer)
+{
+    // Everything is looked at before anything changes.
+    QList<std::pair<QString, QByteArray>> keep; // path, what it holds
+    for (ProgressFile file : kProgressFiles) {
+        const QString path = progressFilePath(folder, file, subject, code);
+        const Entry entry = entryAt(path);
+        if (entry == Entry::Missing)
+            continue;
+        if (entry != Entry::File)
+            return QStringLiteral("%1, so nothing has been changed.").arg(entryProblem(path));
+        QFile input(path);
+        if (!input.open(QIODevice::ReadOnly))
+            return QStringLiteral("%1 cannot be read, so no copy of it could be kept and nothing has been changed.")
+                .arg(fileName(path));
+        keep.append({path, input.readAll()});
+    }
+
+    // Every copy is made before any file is replaced; a copy that fails
+    // takes the ones already made with it and leaves the subject as it was.
+    QStringList copies;
+    for (const auto &[path, bytes] : keep) {
+        const QString kept = freeKeptName(path);
+        try {
+            writer.write(kept, bytes);
+            copies.append(kept);
+        } catch (const RuntimeError &error) {
+            for (const QString &copy : std::as_const(copies))
+                QFile::remove(copy);
+            return QStringLiteral("no copy of %1 could be kept (%2), so nothing has been changed.")
+                .arg(fileName(path), error.detail());
+        }
+    }
+
+    const QString journal = markingJournalPath(folder, subject, code);
+    if (::unlink(QFile::encodeName(journal).constData()) != 0 && errno != ENOENT)
+        return QStringLiteral("%1 cannot be removed, so the results were left as they are (copies of them are kept "
+                              "beside them).")
+            .arg(fileName(journal));
+    QStringList failed;
+    writeTemplates(folder, subject, code, false, writer, &failed);
+    if (!failed.isEmpty())
+        return QStringLiteral("%1 could not be written afresh (copies of the damaged files are kept beside them).")
+            .arg(fileName(failed.constFirst()));
+    return progressFilesProblem(folder, subject, code, paperCount);
 }
 
 SubjectProgress readSubjectProgress(const QString &folder, int subject, const QString &code, int paperCount)
@@ -184,75 +430,48 @@ SubjectProgress readSubjectProgress(const QString &folder, int subject, const QS
 
 QString progressFilesProblem(const QString &folder, int subject, const QString &code, int paperCount)
 {
+    if (paperCount < 1 || paperCount > kProgressCapacity)
+        return QStringLiteral("the subject has %1 papers").arg(paperCount);
+    std::array<RecordFile, 6> files;
     for (ProgressFile file : kProgressFiles) {
-        const QString problem = notTextProblem(progressFilePath(folder, file, subject, code));
+        const QString problem =
+            readProgressFile(progressFilePath(folder, file, subject, code), &files[std::size_t(file) - 1]);
         if (!problem.isEmpty())
             return problem;
     }
-    const QString marksPath = progressFilePath(folder, ProgressFile::Marks, subject, code);
-    const QString marksName = QFileInfo(marksPath).fileName();
-    std::array<QStringList, 6> records;
-    try {
-        records = readSummaryRecords(marksPath, paperCount);
-    } catch (const RuntimeError &error) {
-        return QStringLiteral("%1: %2").arg(marksName, error.detail());
-    }
-    const auto at = [&records](SummaryField field, int i) { return records[std::size_t(field)].at(i); };
-    for (int i = 0; i < paperCount; ++i) {
-        // A field reader hands the rest of the line to the last field, so a
-        // record with too many fields shows up as a '>' there.
-        for (const QStringList &record : records) {
-            if (record.at(i).contains(QLatin1Char('>')))
-                return QStringLiteral("%1: a record has more fields than the subject has papers").arg(marksName);
-        }
-        if (!isScore(at(SummaryField::FirstScore, i)) || !isScore(at(SummaryField::SecondScore, i)))
-            return QStringLiteral("%1: paper %2 has a score that is not a percentage").arg(marksName).arg(101 + i);
-        if (!isState(at(SummaryField::FirstState, i)) || !isState(at(SummaryField::SecondState, i)))
-            return QStringLiteral("%1: paper %2 has a state that is not 0 or 1").arg(marksName).arg(101 + i);
-    }
-
+    const auto fileOf = [&files](ProgressFile file) -> const RecordFile & { return files[std::size_t(file) - 1]; };
+    if (const QString problem = summaryProblem(fileOf(ProgressFile::Marks), paperCount); !problem.isEmpty())
+        return problem;
+    const QList<std::optional<int>> slotCounts = paperSlotCounts(subject, paperCount);
     for (ProgressFile file : {ProgressFile::First, ProgressFile::Second, ProgressFile::FirstResults,
                               ProgressFile::SecondResults}) {
-        const QString path = progressFilePath(folder, file, subject, code);
-        try {
-            const QStringList lines = RecordFile::fromFile(path).paperLines(paperCount);
-            for (int i = 0; i < paperCount; ++i) {
-                if (lines.at(i).isEmpty())
-                    return QStringLiteral("%1: the record of paper %2 is missing").arg(QFileInfo(path).fileName()).arg(101 + i);
-            }
-        } catch (const RuntimeError &error) {
-            return QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), error.detail());
-        }
+        if (const QString problem = paperFileProblem(fileOf(file), file, slotCounts); !problem.isEmpty())
+            return problem;
     }
-
-    const QString trendPath = progressFilePath(folder, ProgressFile::Trend, subject, code);
-    try {
-        const QString line = RecordFile::fromFile(trendPath).line(QStringLiteral("TRD"));
-        if (!line.startsWith(QLatin1String("#TRD#")))
-            return QStringLiteral("%1: the trend record is missing").arg(QFileInfo(trendPath).fileName());
-        const QStringList values = line.mid(5).split(QLatin1Char('>'), Qt::SkipEmptyParts);
-        for (const QString &value : values) {
-            qint64 tenths = 0;
-            if (!parseTenths(value, &tenths))
-                return QStringLiteral("%1: \"%2\" is not a percentage").arg(QFileInfo(trendPath).fileName(), value);
-        }
-    } catch (const RuntimeError &error) {
-        return QStringLiteral("%1: %2").arg(QFileInfo(trendPath).fileName(), error.detail());
-    }
-    return {};
+    return trendProblem(fileOf(ProgressFile::Trend));
 }
 
 SubjectProgress recordFirstMarking(const QString &folder, int subject, const QString &code, int paperCount, int paper,
-                                   const QString &percent, const QString &timeTaken, const QString &date)
+                                   const QStringList &slotResults, const QString &percent, const QString &timeTaken,
+                                   const QString &date, const FileWriter &writer)
 {
     if (paper < 1 || paper > paperCount)
         throw RuntimeError(ErrorKind::SubscriptOutOfRange, QStringLiteral("no paper index %1").arg(paper));
+    // A marking a failed write left half done is finished first, so that
+    // this one starts from what the pupil was last told.
+    finishInterruptedMarking(folder, subject, code, writer);
+
     SubjectProgress progress = readSubjectProgress(folder, subject, code, paperCount);
+    const QString resultsPath = progressFilePath(folder, ProgressFile::FirstResults, subject, code);
+    RecordFile results = RecordFile::fromFile(resultsPath);
+    results.setRecord(QString::number(100 + paper), slotResults);
+
     const QString trendPath = progressFilePath(folder, ProgressFile::Trend, subject, code);
     const QString trendLine = RecordFile::fromFile(trendPath).line(QStringLiteral("TRD"));
     // "#TRD#" alone holds no value; every '>' after the tag starts one.
     QStringList trend = trendLine.size() > 5 ? trendLine.mid(6).split(QLatin1Char('>')) : QStringList();
-    trend.append(percent);
+    if (!progress.isMarked(SummaryField::FirstState, paper - 1))
+        trend.append(percent);
     RecordFile trendFile;
     trendFile.setRecord(QStringLiteral("TRD"), trend);
 
@@ -263,8 +482,12 @@ SubjectProgress recordFirstMarking(const QString &folder, int subject, const QSt
     RecordFile summary;
     for (SummaryField field : kSummaryFields)
         summary.setRecord(summaryKey(field), progress.recordFields(field, paperCount));
-    writeFileAtomically(progressFilePath(folder, ProgressFile::Marks, subject, code), summary.toBytes());
-    writeFileAtomically(trendPath, trendFile.toBytes());
+
+    commitTogether(markingJournalPath(folder, subject, code),
+                   {{resultsPath, results.toBytes()},
+                    {progressFilePath(folder, ProgressFile::Marks, subject, code), summary.toBytes()},
+                    {trendPath, trendFile.toBytes()}},
+                   writer);
     return progress;
 }
 

@@ -5,6 +5,7 @@
 // (for example marks2KWY6.txt).
 
 #include "data/catalogue.h"
+#include "data/filewriter.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,15 +30,39 @@ inline constexpr std::array<ProgressFile, 6> kProgressFiles{
 // "marks", "first", "second", "fresults", "sresults", "trend"
 QString progressFileStem(ProgressFile file);
 QString progressFilePath(const QString &folder, ProgressFile file, int subject, const QString &code);
+// The names (without folder) of the subject's six files.
+QStringList progressFileNames(int subject, const QString &code);
+
+// Where a marking of the subject keeps its journal until all its files are
+// written (see markingjournal.h): folder/marking<subject><code>.txt.
+QString markingJournalPath(const QString &folder, int subject, const QString &code);
+
+// Completes a marking of the subject that a kill or a failed write
+// interrupted, or drops its journal when the files have moved on since.
+// Throws RuntimeError when a file cannot be written.
+void finishInterruptedMarking(const QString &folder, int subject, const QString &code, const FileWriter &writer);
 
 // Creates those of the subject's six files that do not exist, from their
-// templates; files that exist are never touched. Returns the files that could
-// not be written.
-QStringList createMissingProgressFiles(const QString &folder, int subject, const QString &code);
+// templates, through writer; files that exist (or anything else standing
+// under their names) are never touched. Returns the files that could not be
+// written.
+QStringList createMissingProgressFiles(const QString &folder, int subject, const QString &code,
+                                       const FileWriter &writer);
 
 // Replaces every progress file of every named subject with its template
-// (erasing all results). Returns the files that could not be written.
-QStringList createProgressFiles(const QString &folder, const Catalogue &catalogue);
+// (erasing all results), through writer. An unfinished marking is dropped
+// first, so it can never come back. Returns the files that could not be
+// written.
+QStringList createProgressFiles(const QString &folder, const Catalogue &catalogue, const FileWriter &writer);
+
+// Starts a damaged subject afresh: keeps a copy of every file beside it
+// (name.damaged, or .damaged-2, .damaged-3, ... so that no earlier copy is
+// ever replaced), then writes every file's template over it. Returns "" when
+// the subject is sound afterwards, otherwise a reason for the pupil that
+// names the file (never the folder). A file that is a folder, a link or
+// cannot be read is refused before anything changes.
+QString startSubjectAfresh(const QString &folder, int subject, const QString &code, int paperCount,
+                           const FileWriter &writer);
 
 // The six summary records of the marks file, one field per paper, in the
 // order the file holds them.
@@ -100,16 +125,25 @@ private:
 // state is not 0 or 1.
 SubjectProgress readSubjectProgress(const QString &folder, int subject, const QString &code, int paperCount);
 
-// Why the subject's progress files cannot be used as they are (a record
-// missing or short, a score or state that is not what the program writes,
-// fields that are not storable text), or "" when they are sound.
+// Why the subject's progress files cannot be used as they are, or "" when
+// they are sound: a file that is missing, a link, a folder or not text; a
+// record missing, or with more or fewer fields than the subject has papers
+// or the paper has answer slots (as its content says); a score, state, result
+// or trend value that is not what the program writes. The reason names the
+// file and quotes at most a short excerpt of what is wrong. Never changes a
+// file.
 QString progressFilesProblem(const QString &folder, int subject, const QString &code, int paperCount);
 
-// Stores a first marking of paper index `paper` (1-based): its percentage,
-// time taken and date in the summary, its first attempt marked, and the percentage
-// appended to the trend. Every other field is written back as read. Returns
-// the summary as written.
+// Stores a first marking of paper index `paper` (1-based): its slot results
+// in the first-attempt results file, its percentage, time taken and date in
+// the summary, its first attempt marked, and the percentage appended to the
+// trend, all three files committed together (a kill leaves all of them as
+// they were or all as new). A paper already marked adds nothing more to the
+// trend, so a marking retried after a failure is counted once. Every other
+// field is written back as read. Returns the summary as written. Throws
+// RuntimeError when a file cannot be read or written.
 SubjectProgress recordFirstMarking(const QString &folder, int subject, const QString &code, int paperCount, int paper,
-                        const QString &percent, const QString &timeTaken, const QString &date);
+                                   const QStringList &slotResults, const QString &percent, const QString &timeTaken,
+                                   const QString &date, const FileWriter &writer);
 
 } // namespace kw

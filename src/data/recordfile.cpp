@@ -35,13 +35,13 @@ QStringList extractFields(const QString &line, int n, int keyWidth, int capacity
         const qsizetype q = line.indexOf(QLatin1Char('>'), p + 1);
         if (q < 0)
             throw RuntimeError(ErrorKind::InvalidArgument,
-                               QStringLiteral("record has fewer than %1 fields: \"%2\"").arg(n).arg(line));
+                               QStringLiteral("record has fewer than %1 fields: \"%2\"").arg(n).arg(excerpt(line)));
         fields[i] = line.mid(p + 1, q - p - 1);
         p = q;
     }
     if (line.size() - p - 1 < 0)
         throw RuntimeError(ErrorKind::InvalidArgument,
-                           QStringLiteral("record has fewer than %1 fields: \"%2\"").arg(n).arg(line));
+                           QStringLiteral("record has fewer than %1 fields: \"%2\"").arg(n).arg(excerpt(line)));
     fields[n - 1] = line.mid(p + 1);
     return fields;
 }
@@ -65,6 +65,13 @@ const QString &nextRecord(const QStringList &lines, qsizetype &next, const QStri
 }
 
 } // namespace
+
+QString excerpt(const QString &text, int length)
+{
+    if (text.size() <= length)
+        return text;
+    return text.left(length) + QChar(0x2026);
+}
 
 RecordFile RecordFile::fromBytes(const QByteArray &bytes, const QString &name)
 {
@@ -200,7 +207,7 @@ void RecordFile::setRecord(const QString &key, const QStringList &fields)
             throw RuntimeError(ErrorKind::InvalidArgument,
                                QStringLiteral("field %1 holds a character that cannot be stored: \"%2\"")
                                    .arg(i + 1)
-                                   .arg(fields.at(i)));
+                                   .arg(excerpt(fields.at(i))));
     }
     const QString record = recordLine(key, fields);
     const qsizetype i = indexOf(key);

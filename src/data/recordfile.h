@@ -28,6 +28,10 @@ inline constexpr int kPaperLineCapacity = 50;   // paper records of a per-paper 
 inline constexpr int kPaperFieldCapacity = 80;  // answer slots of one paper
 inline constexpr int kTrendCapacity = 50;       // percentages on the trend line
 
+// At most `length` characters of text, for quoting in a message: a damaged
+// record can be megabytes long. A cut text ends in an ellipsis.
+QString excerpt(const QString &text, int length = 40);
+
 class RecordFile {
 public:
     RecordFile() = default;

@@ -1,6 +1,5 @@
 #include "data/resources.h"
 
-#include "data/atomicwrite.h"
 #include "data/runtimeerror.h"
 
 #include <QFile>
@@ -14,13 +13,13 @@ QString resourcePath(int id, const QString &type)
     return QStringLiteral(":/%1/%2").arg(type).arg(id);
 }
 
-int extractResourceToFile(int id, const QString &type, const QString &path) noexcept
+int extractResourceToFile(int id, const QString &type, const QString &path, const FileWriter &writer) noexcept
 {
     try {
         QFile resource(resourcePath(id, type));
         if (!resource.open(QIODevice::ReadOnly))
             return errorNumber(ErrorKind::ResourceNotFound);
-        writeFileAtomically(path, resource.readAll());
+        writer.write(path, resource.readAll());
         return 0;
     } catch (const RuntimeError &error) {
         return error.number();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/filewriter.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -10,10 +12,12 @@ namespace kw {
 QString resourcePath(int id, const QString &type);
 
 // Writes resource `id` of `type` to path (question pages and skin graphics,
-// which are shown from files), replacing whatever the file held.
+// which are shown from files, and progress-file templates), replacing
+// whatever the file held, through writer.
 // Returns 0 on success, otherwise the error number of what failed
 // (326 no such resource, 75 the file cannot be written). Never throws.
-int extractResourceToFile(int id, const QString &type, const QString &path) noexcept;
+int extractResourceToFile(int id, const QString &type, const QString &path,
+                          const FileWriter &writer = FileWriter()) noexcept;
 
 // Resource numbers of the course (all of type "Custom"). Question pages take
 // their question's id; every other resource has a number of its own.

@@ -96,7 +96,7 @@ bool MainWindow::subjectUsable(int subject) const
 void MainWindow::prepare()
 {
     removeLeftovers(m_context.folder);
-    extractGraphics(m_context.folder);
+    extractGraphics(m_context.folder, *m_context.writer);
     m_pictures = new Pictures(m_context.folder + QStringLiteral("/Graphics"));
     setWindowIcon(QIcon(m_pictures->get(QStringLiteral("KWicon.ico"))));
 
@@ -129,7 +129,7 @@ void MainWindow::prepare()
     buildTabs();
 
     QString catalogueProblem;
-    const CourseStart start = prepareCourse(m_context.folder, &catalogueProblem);
+    const CourseStart start = prepareCourse(m_context.folder, &catalogueProblem, *m_context.writer);
     m_catalogue = start.catalogue;
     if (!catalogueProblem.isEmpty())
         m_context.ask(kTitle,
@@ -204,24 +204,13 @@ void MainWindow::handleDamagedSubject(int subject, const QString &problem)
         m_damaged.insert(subject, problem);
         return;
     }
-    // Every file is copied aside before any is removed, so a copy that fails
-    // leaves the subject exactly as it was.
-    for (ProgressFile file : kProgressFiles) {
-        const QString path = progressFilePath(m_context.folder, file, subject, m_catalogue.code);
-        const QString copy = path + QStringLiteral(".damaged");
-        QFile::remove(copy);
-        if (QFile::exists(path) && !QFile::copy(path, copy)) {
-            m_damaged.insert(subject, problem);
-            return;
-        }
+    const QString refused = startSubjectAfresh(m_context.folder, subject, m_catalogue.code,
+                                               m_catalogue.subject(subject).paperCount, *m_context.writer);
+    if (!refused.isEmpty()) {
+        m_context.ask(kTitle, QStringLiteral("%1 could not be started afresh: %2").arg(name, refused),
+                      {QStringLiteral("OK")});
+        m_damaged.insert(subject, refused);
     }
-    for (ProgressFile file : kProgressFiles)
-        QFile::remove(progressFilePath(m_context.folder, file, subject, m_catalogue.code));
-    createMissingProgressFiles(m_context.folder, subject, m_catalogue.code);
-    const QString still = progressFilesProblem(m_context.folder, subject, m_catalogue.code,
-                                               m_catalogue.subject(subject).paperCount);
-    if (!still.isEmpty())
-        m_damaged.insert(subject, still);
 }
 
 void MainWindow::createTools()

@@ -1,7 +1,8 @@
 #include "practice/papersession.h"
 
-#include "data/atomicwrite.h"
 #include "data/runtimeerror.h"
+
+#include <QFileInfo>
 
 namespace kw {
 
@@ -17,7 +18,7 @@ RecordFile readPaperFile(const QString &path, int paperCount)
     for (int b = 1; b <= paperCount; ++b) {
         if (lines.at(b - 1).isEmpty())
             throw RuntimeError(ErrorKind::FileNotFound,
-                               QStringLiteral("%1 has no record for paper %2").arg(path).arg(100 + b));
+                               QStringLiteral("%1 has no record for paper %2").arg(QFileInfo(path).fileName()).arg(100 + b));
     }
     return file;
 }
@@ -37,9 +38,9 @@ QList<Verdict> verdicts(const QStringList &texts, const QString &path, int paper
         if (!verdict)
             throw RuntimeError(ErrorKind::InvalidArgument,
                                QStringLiteral("%1: paper %2 has a result \"%3\" that is not Y, N or empty")
-                                   .arg(path)
+                                   .arg(QFileInfo(path).fileName())
                                    .arg(paperNumber)
-                                   .arg(text));
+                                   .arg(excerpt(text)));
         out.append(*verdict);
     }
     return out;
@@ -56,18 +57,19 @@ QStringList verdictTexts(const QList<Verdict> &verdicts)
 
 // Replaces the paper's record in a copy of file and writes the copy; the
 // caller's file changes only once the write succeeded.
-void savePaperRecord(RecordFile &file, int paperNumber, const QStringList &fields, const QString &path)
+void savePaperRecord(RecordFile &file, int paperNumber, const QStringList &fields, const QString &path,
+                     const FileWriter &writer)
 {
     RecordFile changed = file;
     changed.setRecord(QString::number(paperNumber), fields);
-    writeFileAtomically(path, changed.toBytes());
+    writer.write(path, changed.toBytes());
     file = changed;
 }
 
 } // namespace
 
-PaperSession::PaperSession(const PaperAddress &address, const Attempt &attempt)
-    : m_address(address), m_attempt(attempt)
+PaperSession::PaperSession(const PaperAddress &address, const Attempt &attempt, const FileWriter &writer)
+    : m_address(address), m_attempt(attempt), m_writer(&writer)
 {
     if (address.index() < 1 || address.index() > address.paperCount)
         throw RuntimeError(ErrorKind::SubscriptOutOfRange, QStringLiteral("no paper %1").arg(address.paperNumber));
@@ -111,7 +113,8 @@ QString PaperSession::storedDate() const
 void PaperSession::saveAnswers()
 {
     savePaperRecord(m_answerFile, m_address.paperNumber, answers,
-                    progressFilePath(m_address.folder, m_attempt.answersFile, m_address.subject, m_address.code));
+                    progressFilePath(m_address.folder, m_attempt.answersFile, m_address.subject, m_address.code),
+                    *m_writer);
 }
 
 int PaperSession::firstEmptySlot() const
@@ -144,11 +147,11 @@ QList<int> PaperSession::remainingQuestions() const
 PaperMarking PaperSession::mark(qint64 secondsTaken, const QString &date, const QLocale &locale)
 {
     const PaperMarking marking = markPaper(answers, m_content, locale);
-    const QString folder = m_address.folder;
-    savePaperRecord(m_resultFile, m_address.paperNumber, verdictTexts(marking.results),
-                    progressFilePath(folder, m_attempt.resultsFile, m_address.subject, m_address.code));
-    m_summary = recordFirstMarking(folder, m_address.subject, m_address.code, m_address.paperCount, m_address.index(),
-                                   marking.percent, timeTakenText(secondsTaken), date);
+    const QStringList resultTexts = verdictTexts(marking.results);
+    m_summary = recordFirstMarking(m_address.folder, m_address.subject, m_address.code, m_address.paperCount,
+                                   m_address.index(), resultTexts, marking.percent, timeTakenText(secondsTaken), date,
+                                   *m_writer);
+    m_resultFile.setRecord(QString::number(m_address.paperNumber), resultTexts);
     results = marking.results;
     return marking;
 }

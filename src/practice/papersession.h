@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checking/marking.h"
+#include "data/filewriter.h"
 #include "data/papercontent.h"
 #include "data/progressfiles.h"
 #include "data/recordfile.h"
@@ -30,8 +31,10 @@ struct PaperAddress {
 class PaperSession {
 public:
     // Reads the paper's content tables and this attempt's stored progress.
-    // Throws RuntimeError when any of them cannot be read.
-    PaperSession(const PaperAddress &address, const Attempt &attempt);
+    // Throws RuntimeError when any of them cannot be read. Every file the
+    // session writes goes through writer, which must outlive the session.
+    PaperSession(const PaperAddress &address, const Attempt &attempt, const FileWriter &writer);
+    PaperSession(const PaperAddress &, const Attempt &, const FileWriter &&) = delete;
 
     const PaperAddress &address() const { return m_address; }
     const Attempt &attempt() const { return m_attempt; }
@@ -58,13 +61,16 @@ public:
     QList<int> remainingQuestions() const;
 
     // Judges every slot and stores the results, the percentage, time and date
-    // in the progress files. Throws RuntimeError when a file cannot be
-    // written; the session is then left unmarked.
+    // in the progress files, all committed together. Throws RuntimeError when
+    // a file cannot be written; the session is then left unmarked (and the
+    // files either as they were or, when the commit had been reached, to be
+    // completed by the next marking or the next start).
     PaperMarking mark(qint64 secondsTaken, const QString &date, const QLocale &locale = QLocale::system());
 
 private:
     PaperAddress m_address;
     Attempt m_attempt;
+    const FileWriter *m_writer;
     PaperContent m_content;
     SubjectProgress m_summary;
     RecordFile m_answerFile; // the attempt's answers file, as last read or written

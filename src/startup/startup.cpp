@@ -9,39 +9,124 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTemporaryFile>
+#include <QSet>
+
+#include <algorithm>
 
 namespace kw {
 
 namespace {
 
-bool canWriteIn(const QString &folder)
+// A file of the program's own that shows whether a folder can be written.
+const QString kWriteProbe = QStringLiteral(".kwpractice-write-test");
+
+bool canWriteIn(const QString &folder, const FileWriter &writer)
 {
     if (folder.isEmpty() || !QDir().mkpath(folder))
         return false;
-    QTemporaryFile probe(folder + QStringLiteral("/.write-test-XXXXXX"));
-    return probe.open();
+    const QString probe = folder + QLatin1Char('/') + kWriteProbe;
+    try {
+        writer.write(probe, QByteArray());
+    } catch (const RuntimeError &) {
+        return false;
+    }
+    QFile::remove(probe);
+    return true;
+}
+
+// Names of the progress files and marking journals of any subject and code.
+const QRegularExpression &progressName()
+{
+    static const QRegularExpression name(
+        QStringLiteral("^(marks|first|second|fresults|sresults|trend|marking)[1-3][^/]*\\.txt$"));
+    return name;
+}
+
+bool holdsProgressFiles(const QString &folder)
+{
+    const QStringList names =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    return std::any_of(names.cbegin(), names.cend(),
+                       [](const QString &name) { return progressName().match(name).hasMatch(); });
+}
+
+// Copies the progress files of from into to, all or none. Returns the names
+// copied, or throws RuntimeError after removing any copy already made.
+QStringList copyProgressFiles(const QString &from, const QString &to, const FileWriter &writer)
+{
+    QStringList copied;
+    const QStringList names = QDir(from).entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Name);
+    try {
+        for (const QString &name : names) {
+            if (!progressName().match(name).hasMatch())
+                continue;
+            QFile source(from + QLatin1Char('/') + name);
+            if (!source.open(QIODevice::ReadOnly))
+                throw RuntimeError(ErrorKind::FileAccess, QStringLiteral("%1 cannot be read").arg(name));
+            const QString target = to + QLatin1Char('/') + name;
+            if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
+                throw RuntimeError(ErrorKind::FileAccess, QStringLiteral("%1 is already there").arg(name));
+            writer.write(target, source.readAll());
+            copied.append(name);
+        }
+    } catch (const RuntimeError &) {
+        for (const QString &name : std::as_const(copied))
+            QFile::remove(to + QLatin1Char('/') + name);
+        throw;
+    }
+    return copied;
+}
+
+// Names the writer saves under in the data folder, and so the only names
+// whose unfinished saves start-up removes.
+bool isSavedName(const QString &name)
+{
+    static const QRegularExpression saved(QStringLiteral(
+        "^(temppaper[0-9]+\\.mht|temptext[0-9]*\\.txt|\\.kwpractice-write-test)$"));
+    return progressName().match(name).hasMatch() || saved.match(name).hasMatch();
+}
+
+// "<name>.kwsave-XXXXXX" with its name, or "" for any other file.
+QString savedTarget(const QString &temporary)
+{
+    const qsizetype at = temporary.lastIndexOf(FileWriter::temporaryInfix());
+    if (at <= 0)
+        return {};
+    const QString target = temporary.left(at);
+    return FileWriter::isTemporaryOf(temporary, target) ? target : QString();
 }
 
 } // namespace
 
-QString chooseDataFolder(const QString &appFolder, const QString &userFolder)
+DataFolder chooseDataFolder(const QString &appFolder, const QString &userFolder, const FileWriter &writer)
 {
-    if (canWriteIn(appFolder))
-        return appFolder;
-    if (canWriteIn(userFolder))
-        return userFolder;
-    return {};
+    if (canWriteIn(appFolder, writer))
+        return {appFolder, {}, {}};
+    if (!canWriteIn(userFolder, writer))
+        return {QString(), {},
+                QStringLiteral("Your results cannot be saved: neither the program's folder nor your own data "
+                               "folder can be written to. Ask an adult to check the installation.")};
+    if (!holdsProgressFiles(appFolder) || holdsProgressFiles(userFolder))
+        return {userFolder, {}, {}};
+    try {
+        return {userFolder, copyProgressFiles(appFolder, userFolder, writer), {}};
+    } catch (const RuntimeError &error) {
+        return {QString(), {},
+                QStringLiteral("The program's folder cannot be written to, and your earlier results there could "
+                               "not be copied to your own data folder (%1). Nothing has been changed; ask an adult "
+                               "to check the installation.")
+                    .arg(error.detail())};
+    }
 }
 
-QStringList extractGraphics(const QString &folder)
+QStringList extractGraphics(const QString &folder, const FileWriter &writer)
 {
     const QString graphics = folder + QStringLiteral("/Graphics");
     QDir().mkpath(graphics);
     QStringList failed;
     for (const SkinFile &file : kSkinFiles) {
         const QString name = QString::fromLatin1(file.name);
-        if (extractResourceToFile(file.id, QStringLiteral("Custom"), graphics + QLatin1Char('/') + name) != 0)
+        if (extractResourceToFile(file.id, QStringLiteral("Custom"), graphics + QLatin1Char('/') + name, writer) != 0)
             failed.append(name);
     }
     return failed;
@@ -49,19 +134,31 @@ QStringList extractGraphics(const QString &folder)
 
 void removeLeftovers(const QString &folder)
 {
+    static const QRegularExpression copies(QStringLiteral("^(temppaper[0-9]+\\.mht|temptext[0-9]*\\.txt)$"));
     const QDir dir(folder);
-    for (const QString &name : dir.entryList({QStringLiteral("temppaper*.mht"), QStringLiteral("temptext*.txt")}, QDir::Files))
-        QFile::remove(dir.filePath(name));
-    // An atomic save killed before its rename leaves "<file>.XXXXXX" behind.
-    static const QRegularExpression unfinishedSave(
-        QStringLiteral("^(marks|first|second|fresults|sresults|trend)[1-3].*\\.txt\\.[A-Za-z0-9]{6}$"));
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {
-        if (unfinishedSave.match(name).hasMatch())
+    const QDir::Filters plainFiles = QDir::Files | QDir::Hidden | QDir::NoSymLinks;
+    for (const QString &name : dir.entryList(plainFiles)) {
+        if (copies.match(name).hasMatch() || isSavedName(savedTarget(name)))
             QFile::remove(dir.filePath(name));
+    }
+
+    // Graphics are written through the writer too; a link standing for the
+    // folder is not followed.
+    const QString graphicsPath = dir.filePath(QStringLiteral("Graphics"));
+    const QFileInfo graphicsInfo(graphicsPath);
+    if (!graphicsInfo.isDir() || graphicsInfo.isSymLink())
+        return;
+    QSet<QString> skinNames;
+    for (const SkinFile &file : kSkinFiles)
+        skinNames.insert(QString::fromLatin1(file.name));
+    const QDir graphics(graphicsPath);
+    for (const QString &name : graphics.entryList(plainFiles)) {
+        if (skinNames.contains(savedTarget(name)))
+            QFile::remove(graphics.filePath(name));
     }
 }
 
-CourseStart prepareCourse(const QString &folder, QString *catalogueProblem)
+CourseStart prepareCourse(const QString &folder, QString *catalogueProblem, const FileWriter &writer)
 {
     CourseStart start;
     try {
@@ -74,9 +171,16 @@ CourseStart prepareCourse(const QString &folder, QString *catalogueProblem)
     for (int subject = 1; subject <= 3; ++subject) {
         if (!start.catalogue.hasSubject(subject))
             continue;
-        start.unwritable += createMissingProgressFiles(folder, subject, start.catalogue.code);
+        const QString &code = start.catalogue.code;
+        try {
+            finishInterruptedMarking(folder, subject, code, writer);
+        } catch (const RuntimeError &) {
+            // Kept for the next start or the next marking, which finish it first.
+            start.unwritable += markingJournalPath(folder, subject, code);
+        }
+        start.unwritable += createMissingProgressFiles(folder, subject, code, writer);
         const QString problem =
-            progressFilesProblem(folder, subject, start.catalogue.code, start.catalogue.subject(subject).paperCount);
+            progressFilesProblem(folder, subject, code, start.catalogue.subject(subject).paperCount);
         if (!problem.isEmpty())
             start.damagedSubjects.insert(subject, problem);
     }

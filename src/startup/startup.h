@@ -3,6 +3,7 @@
 // What the program prepares on disk each time it starts.
 
 #include "data/catalogue.h"
+#include "data/filewriter.h"
 
 #include <QMap>
 #include <QString>
@@ -10,28 +11,42 @@
 
 namespace kw {
 
+struct DataFolder {
+    QString path;            // where the program keeps its files; empty when nowhere will do
+    QStringList copiedFiles; // names of earlier results copied into it from the program's folder
+    QString problem;         // for the pupil, when path is empty
+};
+
 // The folder the program writes into: the application folder when it can be
-// written, otherwise the per-user data folder. Empty when neither can.
-QString chooseDataFolder(const QString &appFolder, const QString &userFolder);
+// written, otherwise the per-user data folder. When the application folder
+// cannot be written but holds progress files and the per-user folder holds
+// none, those files are copied into the per-user folder (byte for byte,
+// through writer) so that the pupil's earlier results go on; nothing
+// already in the per-user folder is ever replaced.
+DataFolder chooseDataFolder(const QString &appFolder, const QString &userFolder,
+                            const FileWriter &writer = FileWriter());
 
 // Writes every skin graphic into folder/Graphics. Returns the names that
 // could not be written.
-QStringList extractGraphics(const QString &folder);
+QStringList extractGraphics(const QString &folder, const FileWriter &writer = FileWriter());
 
-// Removes what an interrupted run can leave behind: page copies, table
-// copies older versions made, and unfinished atomic saves of the progress
-// files.
+// Removes what an interrupted run can leave behind, and only files the
+// program itself makes: page copies (temppaper<digits>.mht), table copies
+// older versions made (temptext<digits>.txt), and the writer's unfinished
+// saves of progress files, marking journals, page and table copies and
+// skin graphics. Links and folders are left alone.
 void removeLeftovers(const QString &folder);
 
 struct CourseStart {
     Catalogue catalogue;
-    QStringList unwritable;              // progress files that could not be created
+    QStringList unwritable;              // progress files that could not be created or completed
     QMap<int, QString> damagedSubjects;  // subject -> what is wrong with its files
 };
 
-// Reads the catalogue, creates missing progress files of every named subject
-// and checks every subject's files. A catalogue that cannot be read leaves
-// the catalogue empty and names the reason in `catalogueProblem`.
-CourseStart prepareCourse(const QString &folder, QString *catalogueProblem);
+// Reads the catalogue, finishes (or drops) a marking a kill interrupted,
+// creates missing progress files of every named subject and checks every
+// subject's files. A catalogue that cannot be read leaves the catalogue
+// empty and names the reason in `catalogueProblem`.
+CourseStart prepareCourse(const QString &folder, QString *catalogueProblem, const FileWriter &writer = FileWriter());
 
 } // namespace kw

@@ -362,13 +362,13 @@ private slots:
         QTemporaryDir dir;
         write(dir.filePath(QStringLiteral("temppaper11001.mht")), "x");
         write(dir.filePath(QStringLiteral("temptext.txt")), "x");
-        write(dir.filePath(QStringLiteral("marks1FIX1.txt.Ab12Cd")), "x");
+        write(dir.filePath(QStringLiteral("marks1FIX1.txt.kwsave-Ab12Cd")), "x");
         write(dir.filePath(QStringLiteral("notes.txt")), "mine");
         Window w;
         w.open(dir.path());
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("temppaper11001.mht"))));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("temptext.txt"))));
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("marks1FIX1.txt.Ab12Cd"))));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("marks1FIX1.txt.kwsave-Ab12Cd"))));
         QCOMPARE(readAll(dir.filePath(QStringLiteral("notes.txt"))), QByteArray("mine"));
     }
 };

@@ -123,7 +123,7 @@ private slots:
 
     void init()
     {
-        QVERIFY(createProgressFiles(m_folder, m_catalogue).isEmpty());
+        QVERIFY(createProgressFiles(m_folder, m_catalogue, FileWriter()).isEmpty());
         m_dialogs = std::make_unique<kwtest::DialogAnswerer>();
         m_refreshes = 0;
     }
@@ -501,7 +501,8 @@ private slots:
         QFETCH(QList<int>, remaining);
         QFETCH(int, count);
         QFETCH(int, firstEmpty);
-        PaperSession session({m_folder, 1, m_catalogue.code, 35, 101}, Attempt::first());
+        const FileWriter writer;
+        PaperSession session({m_folder, 1, m_catalogue.code, 35, 101}, Attempt::first(), writer);
         for (const QString &pair : answered)
             session.answers[pair.section(QLatin1Char(':'), 0, 0).toInt() - 1] = pair.section(QLatin1Char(':'), 1);
         QCOMPARE(session.remainingQuestions(), remaining);
