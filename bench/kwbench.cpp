@@ -4,6 +4,7 @@
 
 #include "checking/marking.h"
 #include "data/clock.h"
+#include "data/filewriter.h"
 #include "data/papercontent.h"
 #include "mainwindow/mainwindow.h"
 #include "practice/practicewindow.h"
@@ -81,9 +82,11 @@ int main(int argc, char *argv[])
         return 1;
     }
     SystemClock clock;
+    const FileWriter writer;
     MainWindowContext setup;
     setup.folder = folder.path();
     setup.clock = &clock;
+    setup.writer = &writer;
     setup.ask = [](const QString &, const QString &text, const QStringList &) {
         std::fprintf(stderr, "kwbench: asked \"%s\"\n", qPrintable(text));
         return 0;

@@ -10,8 +10,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 #include "testfiles.h"
 
@@ -125,6 +128,51 @@ private slots:
         QCOMPARE(readAll(marks), stored);
         QCOMPARE(readAll(trend), QByteArray("#TRD#\r\n"));
         QVERIFY(player.running());
+    }
+
+    void readOnlyProgramFolderKeepsEarlierResults()
+    {
+        if (::geteuid() != 0)
+            QSKIP("A read-only program folder needs root, to mount it read-only in a private mount namespace.");
+        const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+        if (unshare.isEmpty())
+            QSKIP("A read-only program folder needs unshare (util-linux), which is not installed.");
+        QList<QByteArray> earlier;
+        for (const QString &path : progressFiles())
+            earlier.append(readAll(path));
+        QVERIFY(!earlier.contains("<missing>"));
+
+        QTemporaryDir home;
+        const QString userFolder = home.filePath(QStringLiteral("Kestrelworks/kwpractice"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+        QProcess player;
+        player.setProcessEnvironment(environment);
+        player.start(unshare, {QStringLiteral("-m"), QStringLiteral("--propagation"), QStringLiteral("private"),
+                               QStringLiteral("sh"), QStringLiteral("-c"),
+                               QStringLiteral("mount --bind \"$1\" \"$1\" && mount -o remount,bind,ro \"$1\" "
+                                              "|| exit 77; exec \"$1/kwpractice\""),
+                               QStringLiteral("sh"), m_dir.path()});
+        QVERIFY(player.waitForStarted());
+        const auto copied = [&]() {
+            const QStringList paths = progressFiles();
+            for (qsizetype i = 0; i < paths.size(); ++i) {
+                if (readAll(userFolder + QLatin1Char('/') + QFileInfo(paths.at(i)).fileName()) != earlier.at(i))
+                    return false;
+            }
+            return true;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(copied() || player.state() == QProcess::NotRunning, 30000);
+        if (player.state() == QProcess::NotRunning && player.exitCode() == 77)
+            QSKIP("No private mount namespace with a read-only bind mount here.");
+        QVERIFY2(copied(), qPrintable(QString::fromLocal8Bit(player.readAllStandardError())));
+        QCOMPARE(player.state(), QProcess::Running); // telling the pupil where the results went
+        player.kill();
+        player.waitForFinished();
+        // The program's folder was only read.
+        const QStringList paths = progressFiles();
+        for (qsizetype i = 0; i < paths.size(); ++i)
+            QCOMPARE(readAll(paths.at(i)), earlier.at(i));
     }
 };
 
