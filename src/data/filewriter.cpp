@@ -133,21 +133,25 @@ void FileWriter::write(const QString &path, const QByteArray &bytes) const
     if (target.exists && ::fchmod(fd, target.mode & 07777) != 0)
         abandon(systemReason(errno));
 
+    QString problem;
     {
         // Buffered, as QFile always is: a full disk may only show at the
-        // flush, so both the write and the flush are checked.
+        // flush, so both the write and the flush are checked. Whatever is
+        // still buffered on a failure goes to the temporary, which is removed.
         QFile file;
         if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
-            abandon(file.errorString());
-        if (fails(WriteStep::Write, path))
-            abandon(QStringLiteral("not every byte could be written"));
-        if (file.write(bytes) != bytes.size())
-            abandon(file.errorString());
-        if (fails(WriteStep::Flush, path))
-            abandon(QStringLiteral("not every byte reached the file"));
-        if (!file.flush())
-            abandon(file.errorString());
+            problem = file.errorString();
+        else if (fails(WriteStep::Write, path))
+            problem = QStringLiteral("not every byte could be written");
+        else if (file.write(bytes) != bytes.size())
+            problem = file.errorString();
+        else if (fails(WriteStep::Flush, path))
+            problem = QStringLiteral("not every byte reached the file");
+        else if (!file.flush())
+            problem = file.errorString();
     }
+    if (!problem.isEmpty())
+        abandon(problem);
     if (fails(WriteStep::Sync, path))
         abandon(QStringLiteral("the disk did not confirm the write"));
     if (::fsync(fd) != 0)

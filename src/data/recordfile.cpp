@@ -85,10 +85,11 @@ RecordFile RecordFile::fromFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
+        // Messages name the file, never the folder it is in.
+        const QString name = QFileInfo(path).fileName();
         if (!QFileInfo::exists(path))
-            throw RuntimeError(ErrorKind::FileNotFound, QStringLiteral("file not found: %1").arg(path));
-        throw RuntimeError(ErrorKind::FileAccess,
-                           QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+            throw RuntimeError(ErrorKind::FileNotFound, QStringLiteral("%1 is missing").arg(name));
+        throw RuntimeError(ErrorKind::FileAccess, QStringLiteral("%1 cannot be read: %2").arg(name, file.errorString()));
     }
     return fromBytes(file.readAll(), path);
 }
