@@ -1,11 +1,16 @@
 #include "data/clock.h"
+#include "data/filewriter.h"
 #include "mainwindow/mainwindow.h"
+#include "practice/practicewindow.h"
+#include "startup/singleinstance.h"
 #include "startup/startup.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
+
+#include <cstdio>
 
 namespace {
 
@@ -41,14 +46,31 @@ int main(int argc, char *argv[])
                                                 "there:\n%1")
                                      .arg(dataFolder.copiedFiles.join(QLatin1Char('\n'))));
 
+    kw::SingleInstance instance(folder);
+    if (!instance.acquire()) {
+        std::fprintf(stderr, "kwpractice: already open on this data folder\n");
+        QMessageBox::information(nullptr, QStringLiteral("Kestrelworks"),
+                                 QStringLiteral("Kestrelworks is already open. Its window has been brought "
+                                                "forward: carry on working there."));
+        return 0;
+    }
+
     kw::SystemClock clock;
+    const kw::FileWriter writer;
     kw::MainWindowContext context;
     context.folder = folder;
     context.clock = &clock;
+    context.writer = &writer;
     context.ask = [](const QString &title, const QString &text, const QStringList &buttons) {
         return ask(nullptr, title, text, buttons);
     };
     kw::MainWindow window(context);
+    QObject::connect(&instance, &kw::SingleInstance::activationRequested, &window, [&window]() {
+        QWidget *front = window.practiceWindow() ? static_cast<QWidget *>(window.practiceWindow()) : &window;
+        front->showNormal();
+        front->raise();
+        front->activateWindow();
+    });
     window.show();
     return app.exec();
 }

@@ -433,7 +433,8 @@ void MainWindow::showTrash()
 void MainWindow::eraseResults()
 {
     // An open paper would write its answers back over the erased files.
-    unloadPractice();
+    if (!unloadPractice())
+        return;
     QStringList unwritten;
     for (const QString &path : createProgressFiles(m_context.folder, m_catalogue, *m_context.writer))
         unwritten << QFileInfo(path).fileName();
@@ -527,7 +528,8 @@ void MainWindow::openPaper(int offset, int attempt)
     choice.topicName = subject.topicNames.value(m_topic - 1);
     choice.paperCount = subject.paperCount;
     choice.productCode = m_catalogue.code;
-    unloadPractice();
+    if (!unloadPractice())
+        return;
     emit paperOpened(choice.subject, choice.paperNumber, attempt);
     if (attempt != 1) {
         m_context.ask(kTitle, QStringLiteral("Trying a paper again is not ready yet in this version."),
@@ -538,6 +540,7 @@ void MainWindow::openPaper(int offset, int attempt)
     context.folder = m_context.folder;
     context.clock = m_context.clock;
     context.pictures = m_pictures;
+    context.writer = m_context.writer;
     context.print = m_context.print;
     auto *window = new PracticeWindow(context, choice);
     connect(window, &PracticeWindow::unloaded, this, &MainWindow::refresh);
@@ -550,12 +553,14 @@ void MainWindow::openPaper(int offset, int attempt)
     window->activateWindow();
 }
 
-void MainWindow::unloadPractice()
+bool MainWindow::unloadPractice()
 {
     if (!m_practice)
-        return;
-    m_practice->unload();
+        return true;
+    if (!m_practice->unload())
+        return false;
     delete m_practice;
+    return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

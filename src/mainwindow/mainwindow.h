@@ -112,7 +112,9 @@ private:
     // the subject can no longer be read.
     bool loadSubject();
     void showTopic(int topic);
-    void unloadPractice();
+    // Closes any open practice window; false when the pupil chose to keep it
+    // open because its answers could not be saved.
+    bool unloadPractice();
     void handleDamagedSubject(int subject, const QString &problem);
 
     MainWindowContext m_context;

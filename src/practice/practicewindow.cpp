@@ -327,7 +327,7 @@ bool PracticeWindow::openPaper()
     address.paperCount = m_choice.paperCount;
     address.paperNumber = m_choice.paperNumber;
     try {
-        m_session = std::make_unique<PaperSession>(address, m_choice.attempt);
+        m_session = std::make_unique<PaperSession>(address, m_choice.attempt, *m_context.writer);
     } catch (const RuntimeError &error) {
         tell(kTitle, QStringLiteral("This paper cannot be opened (%1). Nothing has been changed.")
                          .arg(withoutFolder(error.detail())));
@@ -389,6 +389,7 @@ void PracticeWindow::showQuestion(int question)
 
 bool PracticeWindow::saveAnswers()
 {
+    collectAnswers();
     try {
         m_session->saveAnswers();
         return true;
@@ -397,6 +398,11 @@ bool PracticeWindow::saveAnswers()
                          .arg(withoutFolder(error.detail())));
         return false;
     }
+}
+
+bool PracticeWindow::goOnWithoutSaving(const QString &question)
+{
+    return ask(kTitle, QStringLiteral("Your answers have not been saved. %1").arg(question));
 }
 
 void PracticeWindow::collectAnswers()
@@ -409,8 +415,10 @@ void PracticeWindow::moveTo(int question, bool focusAnswer)
 {
     if (!m_session || question < 1 || question > m_session->content().questionCount())
         return;
-    collectAnswers();
-    saveAnswers();
+    if (!saveAnswers()
+        && !goOnWithoutSaving(QStringLiteral("Go to question %1 all the same? They stay in this window while it is open.")
+                                  .arg(question)))
+        return;
     m_question = question;
     m_sheet->fill(*m_session, m_question);
     showQuestion(m_question);
@@ -450,7 +458,6 @@ void PracticeWindow::save()
 {
     if (!m_session || isMarked())
         return;
-    collectAnswers();
     if (saveAnswers())
         tell(kTitle, QStringLiteral("Paper saved"));
 }
@@ -463,8 +470,10 @@ void PracticeWindow::mark()
         showMarked();
         return;
     }
-    collectAnswers();
-    saveAnswers();
+    // Marking stores results for the answers as saved, so it never goes
+    // ahead over answers that could not be saved.
+    if (!saveAnswers())
+        return;
     const QString question = m_session->firstEmptySlot() > 0
                                  ? QStringLiteral("You have not answered all the questions.  Do you still want to mark your practice?")
                                  : QStringLiteral("Do you want to mark your practice now?");
@@ -526,6 +535,8 @@ void PracticeWindow::requestClose()
 {
     if (!ask(QStringLiteral("Close Practice"), QStringLiteral("Confirm?")))
         return;
+    if (!unload())
+        return;
     m_closing = true;
     close();
 }
@@ -538,23 +549,23 @@ void PracticeWindow::closeEvent(QCloseEvent *event)
         QTimer::singleShot(0, this, &PracticeWindow::requestClose);
         return;
     }
-    unload();
     event->accept();
 }
 
-void PracticeWindow::unload()
+bool PracticeWindow::unload()
 {
     if (m_unloaded)
-        return;
+        return true;
+    // What is typed on the question on show is kept, as on any move.
+    if (m_session && !isMarked() && !saveAnswers()
+        && !goOnWithoutSaving(QStringLiteral("Close the paper all the same? What you typed since it was last saved "
+                                             "would be lost.")))
+        return false;
     m_unloaded = true;
     m_clockTimer->stop();
-    // What is typed on the question on show is kept, as on any move.
-    if (m_session && !isMarked()) {
-        collectAnswers();
-        saveAnswers();
-    }
     removePageFile();
     emit unloaded();
+    return true;
 }
 
 void PracticeWindow::toggleSheet()

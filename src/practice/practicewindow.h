@@ -19,6 +19,7 @@ namespace kw {
 
 class AnswerSheet;
 class Clock;
+class FileWriter;
 class MarkingProgress;
 class MessageDialog;
 class PaperSession;
@@ -30,6 +31,7 @@ struct PracticeContext {
     QString folder;                   // the program's data folder
     const Clock *clock = nullptr;
     const Pictures *pictures = nullptr;
+    const FileWriter *writer = nullptr;
     PrintHooks print;                 // left empty: file dialog and message dialog
 };
 
@@ -50,9 +52,11 @@ public:
     // cannot be read the pupil is told why and false is returned.
     bool openPaper();
 
-    // Stores what is typed on the question on show (unless the paper is
-    // marked) and deletes the page file, then emits unloaded(). Runs once.
-    void unload();
+    // Stores what is typed (unless the paper is marked), deletes the page
+    // file and emits unloaded(). When the answers cannot be stored the pupil
+    // chooses between losing them and staying: false means the window stays
+    // as it was. Once unloaded, it does nothing more and returns true.
+    bool unload();
 
     int currentQuestion() const { return m_question; }
     bool isMarked() const;
@@ -88,7 +92,10 @@ private:
     void showQuestion(int question);
     void removePageFile();
     void moveTo(int question, bool focusAnswer);
+    // Collects and stores the answers; tells the pupil why when they cannot be.
     bool saveAnswers();
+    // After a failed save: asks whether to go on all the same.
+    bool goOnWithoutSaving(const QString &question);
     void collectAnswers();
     void fillRemaining();
     void showMarked();

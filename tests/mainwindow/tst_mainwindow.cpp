@@ -1,5 +1,6 @@
 #include "chrome/picturebutton.h"
 #include "data/clock.h"
+#include "data/filewriter.h"
 #include "data/progressfiles.h"
 #include "data/resources.h"
 #include "mainwindow/mainwindow.h"
@@ -46,6 +47,7 @@ QByteArray summary(const QStringList &first, const QStringList &second, int pape
 
 struct Window {
     kwtest::TestClock clock;
+    FileWriter writer;
     QStringList asked;
     QList<int> answers; // given in turn to the questions asked
     std::unique_ptr<MainWindow> mainWindow;
@@ -55,6 +57,7 @@ struct Window {
         MainWindowContext context;
         context.folder = folder;
         context.clock = &clock;
+        context.writer = &writer;
         context.ask = [this](const QString &, const QString &text, const QStringList &) {
             asked << text;
             return answers.isEmpty() ? 0 : answers.takeFirst();

@@ -4,6 +4,7 @@
 
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
+#include "data/filewriter.h"
 #include "data/percent.h"
 #include "data/progressfiles.h"
 #include "data/recordfile.h"
@@ -17,16 +18,21 @@
 #include "practice/slotpanel.h"
 #include "startup/startup.h"
 
+#include <QAccessible>
 #include <QClipboard>
+#include <QToolTip>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMap>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <optional>
 
 #include "dialoganswerer.h"
 #include "testclock.h"
@@ -72,6 +78,23 @@ class TestPracticeWindow : public QObject {
     std::unique_ptr<kwtest::DialogAnswerer> m_dialogs;
     QPointer<PracticeWindow> m_window;
     int m_refreshes = 0;
+    // The writer fails the step named, for files whose name holds the text named.
+    std::optional<WriteStep> m_failStep;
+    QString m_failFile;
+    FileWriter m_writer{[this](WriteStep step, const QString &path) {
+        return m_failStep == step && QFileInfo(path).fileName().contains(m_failFile);
+    }};
+
+    // Every file of the data folder but the page on show, with its bytes.
+    QMap<QString, QByteArray> folderSnapshot() const
+    {
+        QMap<QString, QByteArray> files;
+        for (const QString &name : QDir(m_folder).entryList(QDir::Files | QDir::Hidden)) {
+            if (!name.startsWith(QLatin1String("temppaper")))
+                files.insert(name, kwtest::readAll(m_folder + QLatin1Char('/') + name));
+        }
+        return files;
+    }
 
     QString file(ProgressFile which, int subject) const
     {
@@ -91,6 +114,7 @@ class TestPracticeWindow : public QObject {
         context.folder = m_folder;
         context.clock = &m_clock;
         context.pictures = m_pictures.get();
+        context.writer = &m_writer;
         m_window = new PracticeWindow(context, choice);
         connect(m_window, &PracticeWindow::unloaded, this, [this]() { ++m_refreshes; });
         if (!m_window->openPaper()) {
@@ -126,6 +150,8 @@ private slots:
         QVERIFY(createProgressFiles(m_folder, m_catalogue, FileWriter()).isEmpty());
         m_dialogs = std::make_unique<kwtest::DialogAnswerer>();
         m_refreshes = 0;
+        m_failStep.reset();
+        m_failFile.clear();
     }
 
     void cleanup()
@@ -140,6 +166,7 @@ private slots:
         MainWindowContext mainContext;
         mainContext.folder = m_folder;
         mainContext.clock = &m_clock;
+        mainContext.writer = &m_writer;
         mainContext.ask = [](const QString &, const QString &, const QStringList &) { return 0; };
         MainWindow contents(mainContext);
         contents.show();
@@ -310,33 +337,49 @@ private slots:
 
     void answerBoxesRefuseWhatWouldBreakARecord_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("pasted");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("record mark") << "a>b" << false << "ab";
-        QTest::newRow("key mark") << "#1" << false << "1";
-        QTest::newRow("pasted line break") << "two\nlines" << true << "";
-        QTest::newRow("pasted tab") << "a\tb" << true << "";
-        QTest::newRow("pasted words") << "nine tenths" << true << "nine tenths";
-        QTest::newRow("spaces and case kept") << " Water " << false << " Water ";
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("record mark") << "a>b" << "typed" << "ab" << true;
+        QTest::newRow("key mark") << "#1" << "typed" << "1" << true;
+        QTest::newRow("pasted line break") << "two\nlines" << "pasted" << "" << true;
+        QTest::newRow("pasted tab") << "a\tb" << "pasted" << "" << true;
+        QTest::newRow("pasted vertical tab") << "a\vb" << "pasted" << "" << true;
+        QTest::newRow("pasted form feed") << "a\fb" << "pasted" << "" << true;
+        QTest::newRow("pasted NUL") << QString::fromUtf16(u"a\0b", 3) << "pasted" << "" << true;
+        QTest::newRow("pasted line separator") << QString::fromUtf16(u"a\u2028b") << "pasted" << "" << true;
+        QTest::newRow("pasted words") << "nine tenths" << "pasted" << "nine tenths" << false;
+        QTest::newRow("spaces and case kept") << " Water " << "typed" << " Water " << false;
+        QTest::newRow("screen reader sets a vertical tab") << "a\vb" << "accessible" << "" << true;
+        QTest::newRow("screen reader sets words") << "seven" << "accessible" << "seven" << false;
     }
 
     void answerBoxesRefuseWhatWouldBreakARecord()
     {
-        QFETCH(QString, typed);
-        QFETCH(bool, pasted);
+        QFETCH(QString, given);
+        QFETCH(QString, how);
         QFETCH(QString, kept);
+        QFETCH(bool, refused);
         PracticeWindow *window = open(1, 101);
         QVERIFY(window);
         AnswerBox *answer = box(window, 1);
-        if (pasted) {
-            QGuiApplication::clipboard()->setText(typed);
+        QSignalSpy refusals(answer, &AnswerBox::refused);
+        if (how == QLatin1String("pasted")) {
+            QGuiApplication::clipboard()->setText(given);
             answer->setFocus();
             answer->paste();
+        } else if (how == QLatin1String("accessible")) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(answer);
+            QVERIFY(accessible);
+            accessible->setText(QAccessible::Value, given);
         } else {
-            QTest::keyClicks(answer, typed);
+            QTest::keyClicks(answer, given);
         }
         QCOMPARE(answer->text(), kept);
+        QCOMPARE(!refusals.isEmpty(), refused);
+        if (refused)
+            QTRY_COMPARE(QToolTip::text(), AnswerBox::refusalMessage());
         window->nextQuestion();
         QCOMPARE(paperRecord(ProgressFile::First, 1, 101, window->session()->content().slotCount()).constFirst(), kept);
     }
@@ -597,6 +640,122 @@ private slots:
         QCOMPARE(box(window, 1)->text(), QStringLiteral("kept"));
         QVERIFY(!window->isMarked());
         QVERIFY(QDir(m_folder).rmdir(QFileInfo(file(ProgressFile::First, 1)).fileName()));
+    }
+
+    void aFailedWriteLosesNothing_data()
+    {
+        QTest::addColumn<WriteStep>("step");
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QStringList>("answers"); // given in turn to the dialogs
+        QTest::addColumn<bool>("stillOpen");
+        QTest::addColumn<int>("question");         // on show afterwards
+        const QList<std::pair<WriteStep, const char *>> steps{{WriteStep::Open, "open"},
+                                                              {WriteStep::Write, "write"},
+                                                              {WriteStep::Flush, "flush"},
+                                                              {WriteStep::Sync, "sync"},
+                                                              {WriteStep::Rename, "rename"}};
+        for (const auto &[step, name] : steps) {
+            auto row = [&](const char *what) -> QTestData & { return QTest::addRow("%s fails: %s", name, what); };
+            row("save") << step << "save" << QStringList{"OK"} << true << 1;
+            row("mark") << step << "mark" << QStringList{"OK"} << true << 1;
+            row("close, then stay") << step << "close" << QStringList{"Yes", "OK", "No"} << true << 1;
+            row("close, losing the answers") << step << "close" << QStringList{"Yes", "OK", "Yes"} << false << 0;
+            row("next, then stay") << step << "next" << QStringList{"OK", "No"} << true << 1;
+            row("next all the same") << step << "next" << QStringList{"OK", "Yes"} << true << 2;
+        }
+    }
+
+    void aFailedWriteLosesNothing()
+    {
+        QFETCH(WriteStep, step);
+        QFETCH(QString, operation);
+        QFETCH(QStringList, answers);
+        QFETCH(bool, stillOpen);
+        QFETCH(int, question);
+        PracticeWindow *window = open(1, 101);
+        QVERIFY(window);
+        QTest::keyClicks(box(window, 1), QStringLiteral("kept"));
+        const QMap<QString, QByteArray> before = folderSnapshot();
+
+        m_failStep = step;
+        m_dialogs->will(answers);
+        if (operation == QLatin1String("save"))
+            click(window, QStringLiteral("ToolBar01"));
+        else if (operation == QLatin1String("mark"))
+            click(window, QStringLiteral("ToolBar02"));
+        else if (operation == QLatin1String("close"))
+            click(window, QStringLiteral("ToolBar04"));
+        else
+            click(window, QStringLiteral("ToolBar06"));
+        QTRY_COMPARE(m_dialogs->pending(), 0);
+        QVERIFY2(m_dialogs->seen.join(QLatin1Char('\n')).contains(QLatin1String("could not be saved")),
+                 qPrintable(m_dialogs->seen.join(QLatin1Char('\n'))));
+        QCOMPARE(folderSnapshot(), before);
+        QTRY_COMPARE(!m_window.isNull(), stillOpen);
+        if (!stillOpen)
+            return;
+        QVERIFY(!window->isMarked());
+        QCOMPARE(window->currentQuestion(), question);
+        m_failStep.reset();
+        window->jumpToQuestion(1);
+        QCOMPARE(box(window, 1)->text(), QStringLiteral("kept"));
+    }
+
+    void aFailedMarkingWriteLeavesThePaperUnmarked_data()
+    {
+        QTest::addColumn<WriteStep>("step");
+        QTest::addColumn<QString>("file");
+        for (const char *file : {"fresults", "marks", "trend"}) {
+            for (WriteStep step : {WriteStep::Open, WriteStep::Write, WriteStep::Flush, WriteStep::Sync, WriteStep::Rename})
+                QTest::addRow("%s, step %d", file, int(step)) << step << QString::fromLatin1(file);
+        }
+    }
+
+    void aFailedMarkingWriteLeavesThePaperUnmarked()
+    {
+        QFETCH(WriteStep, step);
+        QFETCH(QString, file);
+        PracticeWindow *window = open(1, 101);
+        QVERIFY(window);
+        QTest::keyClicks(box(window, 1), QStringLiteral("kept"));
+        m_dialogs->will({QStringLiteral("OK")});
+        window->save();
+        const QMap<QString, QByteArray> before = folderSnapshot();
+
+        m_failStep = step;
+        m_failFile = file;
+        m_dialogs->will({QStringLiteral("Yes"), QStringLiteral("OK")});
+        window->mark();
+        QCOMPARE(m_dialogs->pending(), 0);
+        QVERIFY(m_dialogs->seen.constLast().startsWith(QStringLiteral("Marking|The paper could not be marked")));
+        QVERIFY(!window->isMarked());
+        QCOMPARE(box(window, 1)->text(), QStringLiteral("kept"));
+        QVERIFY(!box(window, 1)->isReadOnly());
+        // Either nothing changed, or the marking had reached its journal (the
+        // commit point) and the next marking or start finishes it.
+        const QMap<QString, QByteArray> after = folderSnapshot();
+        QStringList changed;
+        for (const QString &name : after.keys() + before.keys()) {
+            if (after.value(name) != before.value(name) && !changed.contains(name))
+                changed << name;
+        }
+        if (!changed.isEmpty()) {
+            const QString journal = QFileInfo(markingJournalPath(m_folder, 1, m_catalogue.code)).fileName();
+            QVERIFY2(after.contains(journal), qPrintable(changed.join(QLatin1String(", "))));
+            const QStringList marking{journal, QFileInfo(this->file(ProgressFile::FirstResults, 1)).fileName(),
+                                      QFileInfo(this->file(ProgressFile::Marks, 1)).fileName(),
+                                      QFileInfo(this->file(ProgressFile::Trend, 1)).fileName()};
+            for (const QString &name : std::as_const(changed))
+                QVERIFY2(marking.contains(name), qPrintable(name));
+        }
+
+        // Once the disk takes writes again, marking works and adds one trend value.
+        m_failStep.reset();
+        m_dialogs->will({QStringLiteral("Yes")});
+        window->mark();
+        QVERIFY(window->isMarked());
+        const QByteArray trend = kwtest::readAll(this->file(ProgressFile::Trend, 1));
+        QCOMPARE(trend.count('>'), 1);
     }
 
     void anEarlierYesNeverAnswersALaterQuestion()

@@ -1,0 +1,185 @@
+#include "checking/answerhints.h"
+
+#include "checking/answercheck.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <numeric>
+#include <optional>
+
+namespace kw {
+
+namespace {
+
+const QString kFollowerKey = QStringLiteral(" ");
+
+// A whole number, a fraction or a mixed number as written: "3", "9/28", "1 3/5".
+struct WrittenFraction {
+    qint64 whole = 0;
+    qint64 numerator = 0;
+    qint64 denominator = 1;
+    bool hasWhole = false;
+    bool hasFraction = false;
+
+    // The value as an improper fraction.
+    qint64 top() const { return whole * denominator + numerator; }
+    bool sameValueAs(const WrittenFraction &other) const
+    {
+        // Cross-multiplied; the course's numbers are far too small to overflow.
+        return top() * other.denominator == other.top() * denominator;
+    }
+    bool inLowestTerms() const { return !hasFraction || std::gcd(numerator, denominator) == 1; }
+    bool proper() const { return !hasFraction || numerator < denominator; }
+};
+
+std::optional<WrittenFraction> readFraction(const QString &text)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*(?:(\\d{1,6})(?:\\s+(\\d{1,6})\\s*/\\s*(\\d{1,6}))?|(\\d{1,6})\\s*/\\s*(\\d{1,6}))\\s*$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    WrittenFraction fraction;
+    if (match.hasCaptured(4)) {
+        fraction.numerator = match.captured(4).toLongLong();
+        fraction.denominator = match.captured(5).toLongLong();
+        fraction.hasFraction = true;
+    } else {
+        fraction.whole = match.captured(1).toLongLong();
+        fraction.hasWhole = true;
+        if (match.hasCaptured(2)) {
+            fraction.numerator = match.captured(2).toLongLong();
+            fraction.denominator = match.captured(3).toLongLong();
+            fraction.hasFraction = true;
+        }
+    }
+    if (fraction.denominator == 0)
+        return std::nullopt;
+    return fraction;
+}
+
+QString fractionHint(const QString &answer, const QString &key, SlotType type)
+{
+    const std::optional<WrittenFraction> given = readFraction(answer);
+    const std::optional<WrittenFraction> wanted = readFraction(key);
+    if (!given || !wanted || !given->sameValueAs(*wanted))
+        return {};
+    if (type == SlotType::MixedNumber && wanted->hasWhole && !given->hasWhole)
+        return QStringLiteral("Equal in value: write it as a mixed number");
+    if (type == SlotType::Fraction && given->hasWhole && !wanted->hasWhole)
+        return QStringLiteral("Equal in value: write it as a fraction");
+    if (!given->inLowestTerms() || !given->proper())
+        return QStringLiteral("Equal in value, but not in its simplest form");
+    return {};
+}
+
+QList<qint64> ratioParts(const QString &text)
+{
+    QList<qint64> parts;
+    for (const QString &part : text.split(QLatin1Char(':'))) {
+        bool ok = false;
+        const qint64 value = part.trimmed().toLongLong(&ok);
+        if (!ok)
+            return {};
+        parts.append(value);
+    }
+    return parts.size() >= 2 ? parts : QList<qint64>{};
+}
+
+QString ratioHint(const QString &answer, const QString &key)
+{
+    const QList<qint64> given = ratioParts(answer);
+    QList<qint64> wanted = ratioParts(key);
+    if (given.isEmpty() || wanted.isEmpty() || given == wanted)
+        return {};
+    QList<qint64> sortedGiven = given;
+    std::sort(sortedGiven.begin(), sortedGiven.end());
+    std::sort(wanted.begin(), wanted.end());
+    return sortedGiven == wanted ? QStringLiteral("The right numbers, but in the wrong order") : QString();
+}
+
+// The answer with a unit or a sign of money, degrees or per cent taken off
+// either end, and what came off; nothing when nothing did.
+std::optional<std::pair<QString, QString>> withoutUnit(const QString &answer)
+{
+    QStringList marks{QStringLiteral("£"), QStringLiteral("$"), QStringLiteral("€"), QStringLiteral("%"),
+                      QStringLiteral("°")};
+    for (const Unit &unit : unitSpellings())
+        marks += unit.spellings;
+    // The longest spelling first, so "cm²" comes off whole rather than as "cm".
+    std::sort(marks.begin(), marks.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    for (const QString &mark : std::as_const(marks)) {
+        if (answer.startsWith(mark, Qt::CaseInsensitive))
+            return std::pair(answer.mid(mark.size()).trimmed(), mark);
+        if (answer.endsWith(mark, Qt::CaseInsensitive))
+            return std::pair(answer.chopped(mark.size()).trimmed(), mark);
+    }
+    return std::nullopt;
+}
+
+QString numberHint(const QString &answer, const QLocale &locale, const QString &unitSymbol)
+{
+    if (readNumberAnswer(answer, locale))
+        return {};
+    const auto bare = withoutUnit(answer);
+    if (bare && readNumberAnswer(bare->first, locale)) {
+        // The slot's own unit is welcome beside the number: the number itself was wrong.
+        const Unit *unit = unitOf(unitSymbol);
+        if (unit && unit->spellings.contains(bare->second, Qt::CaseInsensitive))
+            return {};
+        return QStringLiteral("Type the number only");
+    }
+    return QStringLiteral("That is not a number: type it in digits, like 12 or 3.5");
+}
+
+// The slots of the group that slot belongs to, or an empty range.
+std::pair<int, int> groupOf(const QStringList &keys, const QList<SlotType> &types, int slot)
+{
+    int head = slot;
+    while (head >= 1 && keys.value(head - 1) == kFollowerKey)
+        --head;
+    if (head < 1 || types.value(head - 1) != SlotType::Group)
+        return {0, -1};
+    int last = head;
+    while (last < keys.size() && keys.value(last) == kFollowerKey)
+        ++last;
+    return {head, last};
+}
+
+QString groupHint(const QStringList &answers, const QStringList &keys, const QList<SlotType> &types, int slot)
+{
+    const auto [first, last] = groupOf(keys, types, slot);
+    const QString mine = normaliseAnswer(answers.value(slot - 1));
+    for (int other = first; other <= last && other < slot; ++other) {
+        if (normaliseAnswer(answers.value(other - 1)) == mine)
+            return QStringLiteral("You gave this answer already in this group");
+    }
+    return {};
+}
+
+} // namespace
+
+QString answerHint(const QStringList &answers, const QStringList &keys, const QList<SlotType> &types, int slot,
+                   const QLocale &locale, const QString &unit)
+{
+    const QString answer = answers.value(slot - 1).trimmed();
+    if (answer.isEmpty() || slot < 1 || slot > keys.size() || slot > types.size())
+        return {};
+    const QString &key = keys.at(slot - 1);
+    if (key == kFollowerKey || types.at(slot - 1) == SlotType::Group)
+        return groupHint(answers, keys, types, slot);
+    switch (types.at(slot - 1)) {
+    case SlotType::Number:
+        return numberHint(answer, locale, unit);
+    case SlotType::Fraction:
+    case SlotType::MixedNumber:
+        return fractionHint(answer, key, types.at(slot - 1));
+    case SlotType::Ratio:
+        return ratioHint(answer, key);
+    default:
+        return {};
+    }
+}
+
+} // namespace kw
