@@ -1,6 +1,6 @@
 #include "chrome/clicklabel.h"
 
-#include "chrome/actiontext.h"
+#include "chrome/actionbinding.h"
 
 #include <QAction>
 #include <QMouseEvent>
@@ -9,23 +9,16 @@ namespace kw {
 
 void ClickLabel::setAction(QAction *action)
 {
-    if (m_action == action)
-        return;
-    disconnect(m_actionChanged);
-    m_action = action;
-    if (!action)
-        return;
-    m_actionChanged = connect(action, &QAction::changed, this, &ClickLabel::followAction);
-    followAction();
+    m_binding.bind(this, action, [this]() { followAction(); });
 }
 
 void ClickLabel::followAction()
 {
-    if (!m_action)
+    if (!m_binding.action())
         return;
-    setText(withoutMnemonic(m_action->text()));
-    setToolTip(m_action->toolTip());
-    setEnabled(m_action->isEnabled());
+    setText(withoutMnemonic(m_binding.action()->text()));
+    setToolTip(m_binding.action()->toolTip());
+    setEnabled(m_binding.action()->isEnabled());
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -33,8 +26,8 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
         // The action may have gone or been disabled by whoever heard clicked().
-        if (m_action && m_action->isEnabled())
-            m_action->trigger();
+        if (m_binding.action() && m_binding.action()->isEnabled())
+            m_binding.action()->trigger();
     }
     QLabel::mouseReleaseEvent(event);
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QLabel>
-#include <QPointer>
+#include "chrome/actionbinding.h"
 
-class QAction;
+#include <QLabel>
+
+
 
 namespace kw {
 
@@ -17,7 +18,7 @@ public:
     // A click on the caption triggers the action while it is enabled; the
     // caption's text, tool tip and enabled state follow the action.
     void setAction(QAction *action);
-    QAction *action() const { return m_action; }
+    QAction *action() const { return m_binding.action(); }
 
 signals:
     void clicked();
@@ -28,8 +29,7 @@ protected:
 private:
     void followAction();
 
-    QPointer<QAction> m_action;
-    QMetaObject::Connection m_actionChanged;
+    ActionBinding m_binding;
 };
 
 } // namespace kw

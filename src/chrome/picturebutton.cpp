@@ -1,6 +1,6 @@
 #include "chrome/picturebutton.h"
 
-#include "chrome/actiontext.h"
+#include "chrome/actionbinding.h"
 
 #include <QAction>
 #include <QEnterEvent>
@@ -62,35 +62,28 @@ QPixmap PictureButton::picture() const
 
 void PictureButton::setAction(QAction *action)
 {
-    if (m_action == action)
-        return;
-    disconnect(m_actionChanged);
-    m_action = action;
-    if (!action)
-        return;
-    m_actionChanged = connect(action, &QAction::changed, this, &PictureButton::followAction);
-    followAction();
+    m_binding.bind(this, action, [this]() { followAction(); });
 }
 
 void PictureButton::followAction()
 {
-    if (!m_action)
+    if (!m_binding.action())
         return;
-    setEnabled(m_action->isEnabled());
+    setEnabled(m_binding.action()->isEnabled());
     // Only an explicit hide counts: a button whose window is not shown yet is
     // hidden too, and must not be shown on its own as a window of its own.
     const bool hidden = testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden);
-    if (hidden == m_action->isVisible())
-        setVisible(m_action->isVisible());
-    setToolTip(m_action->toolTip());
-    setAccessibleName(withoutMnemonic(m_action->text()));
-    setAccessibleDescription(m_action->toolTip());
+    if (hidden == m_binding.action()->isVisible())
+        setVisible(m_binding.action()->isVisible());
+    setToolTip(m_binding.action()->toolTip());
+    setAccessibleName(withoutMnemonic(m_binding.action()->text()));
+    setAccessibleDescription(m_binding.action()->toolTip());
 }
 
 void PictureButton::triggerAction()
 {
-    if (m_action && m_action->isEnabled())
-        m_action->trigger();
+    if (m_binding.action() && m_binding.action()->isEnabled())
+        m_binding.action()->trigger();
 }
 
 QSize PictureButton::sizeHint() const

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "chrome/actionbinding.h"
+
 #include <QAbstractButton>
 #include <QPixmap>
-#include <QPointer>
 
-class QAction;
+
 
 namespace kw {
 
@@ -41,7 +42,7 @@ public:
     // button's enabled state, visibility, tool tip and accessible name and
     // description follow it for as long as it is set.
     void setAction(QAction *action);
-    QAction *action() const { return m_action; }
+    QAction *action() const { return m_binding.action(); }
 
     QSize sizeHint() const override;
 
@@ -61,8 +62,7 @@ private:
     ButtonPictures m_pictures;
     bool m_hovered = false;
     bool m_held = false;       // the left button went down on this button and is still down
-    QPointer<QAction> m_action;
-    QMetaObject::Connection m_actionChanged;
+    ActionBinding m_binding;
 };
 
 } // namespace kw
