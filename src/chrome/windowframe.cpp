@@ -1,0 +1,276 @@
+#include "chrome/windowframe.h"
+
+#include "chrome/picturebutton.h"
+#include "chrome/pictures.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMouseEvent>
+#include <QRegion>
+#include <QShortcut>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace kw {
+
+namespace {
+
+// Distances of the title strip and the grip, in pixels at 96 dots per inch.
+constexpr int kTitleLeft = 30;       // 8 mm
+constexpr int kIconLeft = 9;         // 2.4 mm
+constexpr int kIconSize = 16;
+constexpr int kCloseRight = 5;       // 1.2 mm
+constexpr int kButtonGap = 2;        // 0.6 mm
+constexpr int kSizerInset = 2;       // 0.6 mm
+
+QString stripPicture(bool active, const char *end)
+{
+    return (active ? QStringLiteral("border_top_") : QStringLiteral("border_white_top_")) + QLatin1String(end)
+           + QStringLiteral(".bmp");
+}
+
+} // namespace
+
+WindowFrame::WindowFrame(QWidget *window, const Pictures &pictures, Options options)
+    : QObject(window), m_window(window), m_pictures(pictures), m_options(options)
+{
+    setObjectName(QStringLiteral("WindowFrame"));
+    m_window->setWindowFlags(m_window->windowFlags() | Qt::Window | Qt::FramelessWindowHint);
+
+    m_topLeft = piece(QStringLiteral("BTopLeft"), stripPicture(false, "left"));
+    m_topCentre = piece(QStringLiteral("BTopCentre"), stripPicture(false, "center"));
+    m_topRight = piece(QStringLiteral("BTopRight"), stripPicture(false, "right"));
+    m_left = piece(QStringLiteral("BLeft"), QStringLiteral("border_left.bmp"));
+    m_right = piece(QStringLiteral("BRight"), QStringLiteral("border_right.bmp"));
+    m_bottomLeft = piece(QStringLiteral("BBotLeft"), QStringLiteral("border_left_corners.bmp"));
+    m_bottom = piece(QStringLiteral("BBot"), QStringLiteral("border_bot.bmp"));
+    m_bottomRight = piece(QStringLiteral("BBotRight"), QStringLiteral("border_right_corners.bmp"));
+
+    m_icon = new QLabel(m_window);
+    m_icon->setObjectName(QStringLiteral("ImgIco"));
+    m_icon->setScaledContents(true);
+    m_icon->resize(kIconSize, kIconSize);
+    m_title = new QLabel(m_window);
+    m_title->setObjectName(QStringLiteral("Title"));
+    QFont bold = m_title->font();
+    bold.setBold(true);
+    m_title->setFont(bold);
+
+    m_minimise = titleButton(QStringLiteral("imgProgMin"), QStringLiteral("Minimise"));
+    connect(m_minimise, &QAbstractButton::clicked, m_window, &QWidget::showMinimized);
+    if (m_options & Resizable) {
+        m_maximise = titleButton(QStringLiteral("imgProgMax"), QStringLiteral("Maximise"));
+        connect(m_maximise, &QAbstractButton::clicked, this, &WindowFrame::toggleMaximised);
+        m_sizer = piece(QStringLiteral("Sizer"), QStringLiteral("statusgrabber.bmp"));
+        m_sizer->setCursor(Qt::SizeFDiagCursor);
+        m_sizer->setAccessibleName(QStringLiteral("Resize"));
+        m_bottomRight->setCursor(Qt::SizeFDiagCursor);
+        m_window->setMinimumSize(m_window->minimumSize().expandedTo(kSmallestSize));
+    }
+    m_close = titleButton(QStringLiteral("imgProgClose"), QStringLiteral("Close"));
+    connect(m_close, &QAbstractButton::clicked, m_window, &QWidget::close);
+
+    // Without the system's frame there is no system menu: Alt+F4 closes the
+    // window the same way wherever no window manager takes the key first.
+    auto *closeKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), m_window);
+    closeKey->setContext(Qt::WindowShortcut);
+    connect(closeKey, &QShortcut::activated, m_window, &QWidget::close);
+
+    if (QLayout *layout = m_window->layout()) {
+        m_layoutMargins = layout->contentsMargins();
+        layout->setContentsMargins(m_layoutMargins + margins());
+    }
+
+    for (QWidget *strip : {static_cast<QWidget *>(m_topLeft), static_cast<QWidget *>(m_topCentre),
+                           static_cast<QWidget *>(m_topRight), static_cast<QWidget *>(m_title),
+                           static_cast<QWidget *>(m_icon)})
+        strip->installEventFilter(this);
+    if (m_sizer) {
+        m_sizer->installEventFilter(this);
+        m_bottomRight->installEventFilter(this);
+    }
+    m_window->installEventFilter(this);
+
+    m_title->setText(m_window->windowTitle());
+    showIcon();
+    paintTitle(m_window->isActiveWindow());
+    layOut();
+}
+
+QPolygon WindowFrame::cornerPolygon(QSize size)
+{
+    const int w = size.width();
+    const int h = size.height();
+    return QPolygon{{0, 5}, {1, 3}, {2, 2}, {3, 1}, {5, 0}, {w - 5, 0}, {w - 3, 1}, {w - 2, 2}, {w - 2, 3}, {w, 5},
+                    {w, h}, {0, h}};
+}
+
+QMargins WindowFrame::margins() const
+{
+    return {m_left->width(), m_topLeft->height(), m_right->width(), m_bottom->height()};
+}
+
+QLabel *WindowFrame::piece(const QString &name, const QString &picture)
+{
+    auto *label = new QLabel(m_window);
+    label->setObjectName(name);
+    const QPixmap pixmap = m_pictures.get(picture);
+    label->setPixmap(pixmap);
+    label->setScaledContents(true);
+    label->resize(pixmap.deviceIndependentSize().toSize());
+    return label;
+}
+
+PictureButton *WindowFrame::titleButton(const QString &name, const QString &accessibleName)
+{
+    auto *button = new PictureButton(name, m_window);
+    button->setAccessibleName(accessibleName);
+    button->setToolTip(accessibleName);
+    // Reached by the mouse or by assistive tools; the keyboard has Alt+F4 and
+    // the window manager's keys, so the window's own focus chain stays as it was.
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+void WindowFrame::paintTitle(bool active)
+{
+    m_active = active;
+    m_topLeft->setPixmap(m_pictures.get(stripPicture(active, "left")));
+    m_topCentre->setPixmap(m_pictures.get(stripPicture(active, "center")));
+    m_topRight->setPixmap(m_pictures.get(stripPicture(active, "right")));
+    QPalette colours = m_title->palette();
+    colours.setColor(QPalette::WindowText, QColor::fromRgb(active ? kActiveCaption : kInactiveCaption));
+    m_title->setPalette(colours);
+    showWindowButtons();
+}
+
+void WindowFrame::showWindowButtons()
+{
+    // Active: blue pictures that light up under the mouse. Inactive: white
+    // pictures whatever the mouse does.
+    const auto set = [this](PictureButton *button, const QString &glyph) {
+        if (m_active)
+            button->setPictures({m_pictures.get(QStringLiteral("prog_blueoff_") + glyph + QStringLiteral(".bmp")),
+                                 m_pictures.get(QStringLiteral("prog_blue_") + glyph + QStringLiteral(".bmp"))});
+        else
+            button->setPicture(m_pictures.get(QStringLiteral("prog_white_") + glyph + QStringLiteral(".bmp")));
+        button->resize(button->sizeHint());
+    };
+    set(m_close, QStringLiteral("close"));
+    set(m_minimise, QStringLiteral("min"));
+    if (m_maximise) {
+        const bool maximised = m_window->isMaximized();
+        set(m_maximise, maximised ? QStringLiteral("norm") : QStringLiteral("max"));
+        const QString name = maximised ? QStringLiteral("Restore") : QStringLiteral("Maximise");
+        m_maximise->setAccessibleName(name);
+        m_maximise->setToolTip(name);
+    }
+}
+
+void WindowFrame::showIcon()
+{
+    const QIcon icon = m_window->windowIcon();
+    m_icon->setPixmap(icon.pixmap(QSize(kIconSize, kIconSize), m_window->devicePixelRatio()));
+}
+
+void WindowFrame::layOut()
+{
+    const int w = m_window->width();
+    const int h = m_window->height();
+
+    m_topLeft->move(0, 0);
+    m_topRight->move(w - m_topRight->width(), 0);
+    m_topCentre->setGeometry(m_topLeft->width(), 0, std::max(0, m_topRight->x() - m_topLeft->width()),
+                             m_topLeft->height());
+    m_bottomLeft->move(0, h - m_bottomLeft->height());
+    m_left->setGeometry(0, m_topLeft->height(), m_left->width(),
+                        std::max(0, m_bottomLeft->y() - m_topLeft->height()));
+    m_bottomRight->move(w - m_bottomRight->width(), h - m_bottomRight->height());
+    m_right->setGeometry(w - m_right->width(), m_topRight->height(), m_right->width(),
+                         std::max(0, m_bottomRight->y() - m_topRight->height()));
+    m_bottom->setGeometry(m_bottomLeft->width(), h - m_bottom->height(),
+                          std::max(0, m_bottomRight->x() - m_bottomLeft->width()), m_bottom->height());
+    if (m_sizer)
+        m_sizer->move(w - m_sizer->width() - kSizerInset, h - m_sizer->height() - kSizerInset);
+
+    const int strip = m_topRight->height();
+    m_close->move(w - m_close->width() - kCloseRight, (strip - m_close->height()) / 2);
+    PictureButton *leftmost = m_close;
+    if (m_maximise) {
+        m_maximise->move(m_close->x() - m_maximise->width() - kButtonGap, (strip - m_maximise->height()) / 2);
+        leftmost = m_maximise;
+    }
+    m_minimise->move(leftmost->x() - m_minimise->width() - kButtonGap, (strip - m_minimise->height()) / 2);
+    m_icon->move(kIconLeft, (strip - m_icon->height()) / 2);
+    m_title->setGeometry(kTitleLeft, 0, std::max(0, m_minimise->x() - kTitleLeft - kButtonGap), strip);
+
+    // The frame stays over anything the window placed by hand.
+    for (QWidget *over : {static_cast<QWidget *>(m_topLeft), static_cast<QWidget *>(m_topCentre),
+                          static_cast<QWidget *>(m_topRight), static_cast<QWidget *>(m_left),
+                          static_cast<QWidget *>(m_right), static_cast<QWidget *>(m_bottomLeft),
+                          static_cast<QWidget *>(m_bottom), static_cast<QWidget *>(m_bottomRight),
+                          static_cast<QWidget *>(m_sizer), static_cast<QWidget *>(m_icon),
+                          static_cast<QWidget *>(m_title), static_cast<QWidget *>(m_minimise),
+                          static_cast<QWidget *>(m_maximise), static_cast<QWidget *>(m_close)}) {
+        if (over)
+            over->raise();
+    }
+
+    m_corners = cornerPolygon(m_window->size());
+    m_window->setMask(QRegion(m_corners, Qt::WindingFill));
+}
+
+void WindowFrame::toggleMaximised()
+{
+    const Qt::WindowStates state = m_window->windowState();
+    if (state & Qt::WindowMinimized)
+        return;
+    if (state & Qt::WindowMaximized)
+        m_window->showNormal();
+    else
+        m_window->showMaximized();
+}
+
+bool WindowFrame::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window) {
+        switch (event->type()) {
+        case QEvent::Resize:
+            layOut();
+            break;
+        case QEvent::ActivationChange:
+            paintTitle(m_window->isActiveWindow());
+            break;
+        case QEvent::WindowStateChange:
+            showWindowButtons();
+            break;
+        case QEvent::WindowTitleChange:
+            m_title->setText(m_window->windowTitle());
+            break;
+        case QEvent::WindowIconChange:
+            showIcon();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+    if (event->type() != QEvent::MouseButtonPress)
+        return false;
+    QWindow *handle = m_window->windowHandle();
+    if (watched == m_sizer || watched == m_bottomRight) {
+        if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton || m_window->isMaximized() || !handle)
+            return false;
+        handle->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
+        return true;
+    }
+    // Any button on the title strip moves the window.
+    if (handle)
+        handle->startSystemMove();
+    return true;
+}
+
+} // namespace kw

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QFlags>
+#include <QMargins>
+#include <QObject>
+#include <QPolygon>
+#include <QRgb>
+#include <QSize>
+
+class QLabel;
+class QWidget;
+
+namespace kw {
+
+class Pictures;
+class PictureButton;
+
+// The program's own window frame, drawn from the skin pictures: a title strip
+// with the window's icon, caption and minimise, maximise and close images,
+// borders on the other three sides and a window region with cut top corners.
+// A window installs it on itself once its own layout is in place:
+//
+//     new WindowFrame(this, pictures, WindowFrame::Resizable);
+//
+// The window becomes frameless; the frame widens the margins of the window's
+// layout by its borders and keeps its pieces placed at every size. The title
+// strip moves the window and the grip in the bottom-right corner resizes it,
+// both through the window system, so they work on X11 and Wayland alike and
+// the window manager's own keyboard moving keeps working. The close image and
+// Alt+F4 run the window's close(), so a window that asks before closing asks
+// here too.
+class WindowFrame : public QObject {
+    Q_OBJECT
+
+public:
+    enum Option {
+        NoOption = 0x0,
+        // A maximise image, the Sizer grip, resizing from the bottom-right
+        // corner and a smallest size.
+        Resizable = 0x1,
+    };
+    Q_DECLARE_FLAGS(Options, Option)
+
+    // The smallest outer size a resizable window takes: 7300 by 5000 twips.
+    static constexpr QSize kSmallestSize{487, 334};
+    static constexpr QRgb kActiveCaption = 0xffffffff;
+    static constexpr QRgb kInactiveCaption = 0xff808080;
+
+    WindowFrame(QWidget *window, const Pictures &pictures, Options options = NoOption);
+
+    // The window's region for its size: the two top corners cut, the bottom
+    // ones square.
+    static QPolygon cornerPolygon(QSize size);
+
+    QWidget *window() const { return m_window; }
+    Options options() const { return m_options; }
+    // Whether the title strip shows the active (blue) pictures.
+    bool paintedActive() const { return m_active; }
+    // The region set on the window at its last size change.
+    QPolygon corners() const { return m_corners; }
+    // Room the borders and the title strip take on each side.
+    QMargins margins() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLabel *piece(const QString &name, const QString &picture);
+    PictureButton *titleButton(const QString &name, const QString &accessibleName);
+    void paintTitle(bool active);
+    void showWindowButtons();
+    void layOut();
+    void toggleMaximised();
+    void showIcon();
+
+    QWidget *m_window = nullptr;
+    const Pictures &m_pictures;
+    Options m_options;
+    bool m_active = false;
+    QPolygon m_corners;
+    QMargins m_layoutMargins; // the window's own margins, inside the frame
+
+    QLabel *m_topLeft = nullptr;
+    QLabel *m_topCentre = nullptr;
+    QLabel *m_topRight = nullptr;
+    QLabel *m_left = nullptr;
+    QLabel *m_right = nullptr;
+    QLabel *m_bottomLeft = nullptr;
+    QLabel *m_bottom = nullptr;
+    QLabel *m_bottomRight = nullptr;
+    QLabel *m_title = nullptr;
+    QLabel *m_icon = nullptr;
+    QLabel *m_sizer = nullptr;
+    PictureButton *m_minimise = nullptr;
+    PictureButton *m_maximise = nullptr;
+    PictureButton *m_close = nullptr;
+};
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(WindowFrame::Options)
+
+} // namespace kw
