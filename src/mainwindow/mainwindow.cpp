@@ -4,6 +4,7 @@
 #include "chrome/clicklabel.h"
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
+#include "chrome/windowframe.h"
 #include "data/runtimeerror.h"
 #include "data/recordfile.h"
 #include "mainwindow/aboutpage.h"
@@ -125,6 +126,7 @@ void MainWindow::prepare()
     layout->setSpacing(0);
     layout->addWidget(buildToolBand());
     layout->addWidget(m_pages, 1);
+    new WindowFrame(this, *m_pictures);
     layout->activate(); // the tabs are placed against the strip's geometry
     buildTabs();
 

@@ -6,6 +6,7 @@
 #include "chrome/messagedialog.h"
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
+#include "chrome/windowframe.h"
 #include "data/clock.h"
 #include "data/resources.h"
 #include "data/runtimeerror.h"
@@ -153,6 +154,7 @@ PracticeWindow::PracticeWindow(const PracticeContext &context, const PaperChoice
     window->setSpacing(0);
     window->addWidget(buildToolBand());
     window->addLayout(body, 1);
+    new WindowFrame(this, *context.pictures, WindowFrame::Resizable);
 
     m_clockTimer = new QTimer(this);
     m_clockTimer->setInterval(kClockIntervalMs);

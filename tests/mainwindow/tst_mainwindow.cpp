@@ -1,4 +1,5 @@
 #include "chrome/picturebutton.h"
+#include "chrome/pictures.h"
 #include "data/clock.h"
 #include "data/filewriter.h"
 #include "data/progressfiles.h"
@@ -8,6 +9,8 @@
 #include "mainwindow/homepage.h"
 
 #include <QDir>
+#include <QEnterEvent>
+#include <QMouseEvent>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -373,6 +376,126 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("temptext.txt"))));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("marks1FIX1.txt.kwsave-Ab12Cd"))));
         QCOMPARE(readAll(dir.filePath(QStringLiteral("notes.txt"))), QByteArray("mine"));
+    }
+
+    void windowWearsItsOwnFrame()
+    {
+        QTemporaryDir dir;
+        Window w;
+        w.open(dir.path());
+        MainWindow *window = w.mainWindow.get();
+        QVERIFY(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QCOMPARE(window->size(), QSize(760, 560));
+        QCOMPARE(w.find<QLabel>(QStringLiteral("Title"))->text(), window->windowTitle());
+        QVERIFY(!window->windowTitle().isEmpty());
+        // Not resizable: no maximise image and no grip.
+        QVERIFY(!window->findChild<QWidget *>(QStringLiteral("imgProgMax")));
+        QVERIFY(!window->findChild<QWidget *>(QStringLiteral("Sizer")));
+        QCOMPARE(w.find<PictureButton>(QStringLiteral("imgProgClose"))->accessibleName(), QStringLiteral("Close"));
+        QCOMPARE(w.find<PictureButton>(QStringLiteral("imgProgMin"))->accessibleName(), QStringLiteral("Minimise"));
+        QCOMPARE(window->mask(), QRegion(QPolygon{{0, 5}, {1, 3}, {2, 2}, {3, 1}, {5, 0}, {755, 0}, {757, 1},
+                                                  {758, 2}, {758, 3}, {760, 5}, {760, 560}, {0, 560}},
+                                         Qt::WindingFill));
+        // The tabs and the pages stand inside the frame, below the title strip.
+        const QRect strip = w.find<QWidget>(QStringLiteral("BTopCentre"))->geometry();
+        for (const char *name : {"Tab01", "Tab04", "ScnTabBG"}) {
+            const QRect place = w.find<QWidget>(QLatin1String(name))->geometry();
+            QVERIFY2(place.top() > strip.bottom(), name);
+            QVERIFY2(place.left() >= w.find<QWidget>(QStringLiteral("BLeft"))->width(), name);
+        }
+        const QRect pages = w.find<QWidget>(QStringLiteral("Body_Home"))->parentWidget()->geometry();
+        QVERIFY(pages.right() < w.find<QWidget>(QStringLiteral("BRight"))->x());
+        QVERIFY(pages.bottom() < w.find<QWidget>(QStringLiteral("BBot"))->y());
+    }
+
+    void closeImageClosesTheWindow()
+    {
+        QTemporaryDir dir;
+        Window w;
+        w.open(dir.path());
+        auto *close = w.find<PictureButton>(QStringLiteral("imgProgClose"));
+        QTest::mouseClick(close, Qt::LeftButton, {}, close->rect().center());
+        QVERIFY(!w.mainWindow->isVisible());
+    }
+
+    void tabsShowFourPictures_data()
+    {
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QString>("tab");
+        QTest::addColumn<bool>("hovered");
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("chosen tab at rest") << 1 << "Tab01" << false << "tabs_front_off.bmp";
+        QTest::newRow("chosen tab under the mouse") << 1 << "Tab01" << true << "tabs_front_on.bmp";
+        QTest::newRow("other tab at rest") << 1 << "Tab04" << false << "tabs_back_off.bmp";
+        QTest::newRow("other tab under the mouse") << 1 << "Tab04" << true << "tabs_back_on.bmp";
+        QTest::newRow("help chosen, under the mouse") << 4 << "Tab04" << true << "tabs_front_on.bmp";
+        QTest::newRow("help chosen, subject tab under the mouse") << 4 << "Tab01" << true << "tabs_back_on.bmp";
+    }
+
+    void tabsShowFourPictures()
+    {
+        QFETCH(int, chosen);
+        QFETCH(QString, tab);
+        QFETCH(bool, hovered);
+        QFETCH(QString, picture);
+        QTemporaryDir dir;
+        Window w;
+        w.open(dir.path());
+        w.mainWindow->chooseTab(chosen);
+        auto *button = w.find<PictureButton>(tab);
+        if (hovered) {
+            const QPoint inside = button->rect().center();
+            QEnterEvent enter(inside, button->mapTo(button->window(), inside), button->mapToGlobal(inside));
+            QCoreApplication::sendEvent(button, &enter);
+        }
+        const Pictures pictures(dir.filePath(QStringLiteral("Graphics")));
+        QCOMPARE(button->picture().toImage(), pictures.get(picture).toImage());
+    }
+
+    void toolBarButtonFollowsTheMouse_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("stem");
+        QTest::newRow("subject tab: Report") << 1 << "report";
+        QTest::newRow("help tab: Trash") << 4 << "trash";
+    }
+
+    void toolBarButtonFollowsTheMouse()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, stem);
+        QTemporaryDir dir;
+        Window w;
+        w.open(dir.path());
+        w.mainWindow->chooseTab(tab);
+        const Pictures pictures(dir.filePath(QStringLiteral("Graphics")));
+        auto *button = w.find<PictureButton>(QStringLiteral("ToolBar02"));
+        const auto shows = [&](const char *look) {
+            return button->picture().toImage() == pictures.get(stem + QLatin1Char('_') + QLatin1String(look)
+                                                               + QStringLiteral(".bmp")).toImage();
+        };
+        const QPoint inside = button->rect().center();
+        const QPoint outside(button->width() + 20, button->height() / 2);
+        const auto move = [button](QPoint to) {
+            QMouseEvent event(QEvent::MouseMove, to, button->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(button, &event);
+        };
+        QVERIFY(shows("off"));
+        QEnterEvent enter(inside, button->mapTo(button->window(), inside), button->mapToGlobal(inside));
+        QCoreApplication::sendEvent(button, &enter);
+        QVERIFY(shows("on"));
+        QTest::mousePress(button, Qt::LeftButton, {}, inside);
+        QVERIFY(shows("pressed"));
+        move(outside);
+        QVERIFY(shows("off"));
+        move(inside);
+        QVERIFY(shows("pressed"));
+        QTest::mouseRelease(button, Qt::LeftButton, {}, inside);
+        QVERIFY(shows("on"));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(button, &leave);
+        QVERIFY(shows("off"));
     }
 };
 

@@ -19,12 +19,15 @@
 #include "startup/startup.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QClipboard>
 #include <QToolTip>
 #include <QComboBox>
 #include <QDir>
+#include <QEnterEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QMap>
 #include <QPointer>
 #include <QSignalSpy>
@@ -775,6 +778,107 @@ private slots:
         QVERIFY(window);
         emit window->viewer()->guardTriggered();
         QTRY_COMPARE(m_dialogs->seen, QStringList{QStringLiteral("Error|Invalid operation")});
+    }
+
+    void backAndNextStayAtTheRightEdge_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("smallest") << QSize(640, 440);
+        QTest::newRow("usual") << QSize(900, 650);
+        QTest::newRow("wide") << QSize(1400, 900);
+    }
+
+    void backAndNextStayAtTheRightEdge()
+    {
+        QFETCH(QSize, size);
+        PracticeWindow *window = open(1, 101);
+        QVERIFY(window);
+        auto *band = find<QWidget>(window, QStringLiteral("ScnTabBG"));
+        auto *back = find<QWidget>(window, QStringLiteral("ToolBar05"));
+        auto *next = find<QWidget>(window, QStringLiteral("ToolBar06"));
+        const auto gaps = [&]() {
+            window->layout()->activate();
+            return std::pair(band->width() - 1 - next->geometry().right(), next->x() - back->geometry().right());
+        };
+        window->resize(800, 600);
+        const auto atFirst = gaps();
+        window->resize(size);
+        QCOMPARE(window->size(), size);
+        QCOMPARE(gaps(), atFirst);
+        // The band spans the window between the frame's side borders.
+        QCOMPARE(band->x(), find<QWidget>(window, QStringLiteral("BLeft"))->width());
+        QCOMPARE(band->geometry().right() + 1, find<QWidget>(window, QStringLiteral("BRight"))->x());
+        QVERIFY(back->x() > find<QWidget>(window, QStringLiteral("ToolBar04"))->geometry().right());
+        // The page and the sheet fill the room down to the bottom border.
+        QCOMPARE(window->sheet()->geometry().right() + 1, find<QWidget>(window, QStringLiteral("BRight"))->x());
+        QCOMPARE(find<QWidget>(window, QStringLiteral("RemQnsBG"))->geometry().bottom() + 1,
+                 find<QWidget>(window, QStringLiteral("BBot"))->y());
+        QCOMPARE(window->mask(), QRegion(QPolygon{{0, 5}, {1, 3}, {2, 2}, {3, 1}, {5, 0}, {size.width() - 5, 0},
+                                                  {size.width() - 3, 1}, {size.width() - 2, 2}, {size.width() - 2, 3},
+                                                  {size.width(), 5}, {size.width(), size.height()}, {0, size.height()}},
+                                         Qt::WindingFill));
+    }
+
+    void windowNeverGetsSmallerThanItsLayout()
+    {
+        PracticeWindow *window = open(1, 101);
+        QVERIFY(window);
+        QVERIFY(find<QWidget>(window, QStringLiteral("Sizer"))->isVisible());
+        QCOMPARE(find<QWidget>(window, QStringLiteral("imgProgMax"))->accessibleName(), QStringLiteral("Maximise"));
+        window->resize(300, 200);
+        QCOMPARE(window->size(), QSize(640, 440));
+    }
+
+    void closeImageAsksFirst()
+    {
+        PracticeWindow *window = open(1, 101);
+        QVERIFY(window);
+        m_dialogs->will({QStringLiteral("No")});
+        click(window, QStringLiteral("imgProgClose"));
+        QTRY_COMPARE(m_dialogs->seen, QStringList{kClose});
+        QVERIFY(window->isVisible());
+        m_dialogs->will({QStringLiteral("Yes")});
+        click(window, QStringLiteral("imgProgClose"));
+        QTRY_VERIFY(!m_window);
+    }
+
+    void markedPaperIgnoresSaveAndMark_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<QString>("disabled");
+        QTest::newRow("Save") << "ToolBar01" << int(PracticeWindow::Tool::Save) << "save_disabled.bmp";
+        QTest::newRow("Save caption") << "lblTB01" << int(PracticeWindow::Tool::Save) << "save_disabled.bmp";
+        QTest::newRow("Mark") << "ToolBar02" << int(PracticeWindow::Tool::Mark) << "mark_disabled.bmp";
+        QTest::newRow("Mark caption") << "lblTB02" << int(PracticeWindow::Tool::Mark) << "mark_disabled.bmp";
+    }
+
+    void markedPaperIgnoresSaveAndMark()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, tool);
+        QFETCH(QString, disabled);
+        PracticeWindow *window = open(1, 101);
+        QVERIFY(window);
+        m_dialogs->will({QStringLiteral("Yes")});
+        click(window, QStringLiteral("ToolBar02"));
+        QVERIFY(window->isMarked());
+        const QStringList asked = m_dialogs->seen;
+        const QMap<QString, QByteArray> before = folderSnapshot();
+        auto *button = find<PictureButton>(window, control.startsWith(QLatin1String("lbl"))
+                                                       ? QStringLiteral("ToolBar0") + control.right(1)
+                                                       : control);
+        QCOMPARE(button->picture().toImage(), m_pictures->get(disabled).toImage());
+        QSignalSpy triggered(window->action(PracticeWindow::Tool(tool)), &QAction::triggered);
+        click(window, control);
+        // Hovering a disabled button keeps the disabled picture.
+        const QPoint inside = button->rect().center();
+        QEnterEvent enter(inside, button->mapTo(window, inside), button->mapToGlobal(inside));
+        QCoreApplication::sendEvent(button, &enter);
+        QCOMPARE(button->picture().toImage(), m_pictures->get(disabled).toImage());
+        QCOMPARE(triggered.size(), 0);
+        QCOMPARE(m_dialogs->seen, asked);
+        QCOMPARE(folderSnapshot(), before);
     }
 };
 
