@@ -182,4 +182,19 @@ QString answerHint(const QStringList &answers, const QStringList &keys, const QL
     }
 }
 
+QString modelAnswer(const QStringList &answers, const QStringList &keys, const QList<SlotType> &types, int slot)
+{
+    const QString key = keys.value(slot - 1);
+    switch (types.value(slot - 1, SlotType::Word)) {
+    case SlotType::Group:
+        return groupModelAnswer(answers, keys, slot);
+    case SlotType::Alternatives: {
+        const qsizetype end = key.indexOf(QLatin1Char(';'), 1);
+        return end < 0 ? key.mid(1) : key.mid(1, end - 1);
+    }
+    default:
+        return key;
+    }
+}
+
 } // namespace kw

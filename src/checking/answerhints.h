@@ -19,4 +19,10 @@ namespace kw {
 QString answerHint(const QStringList &answers, const QStringList &keys, const QList<SlotType> &types, int slot,
                    const QLocale &locale = QLocale::system(), const QString &unit = QString());
 
+// The answer shown beside slot (1-based) once it is judged wrong: for a group
+// slot, an alternative of the group that its answers have not used; for an
+// alternatives slot, the first alternative (the key's text after its leading
+// mark, up to the next ';'); for every other slot, the key as stored.
+QString modelAnswer(const QStringList &answers, const QStringList &keys, const QList<SlotType> &types, int slot);
+
 } // namespace kw

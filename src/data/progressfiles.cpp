@@ -14,6 +14,7 @@
 #include <QStringDecoder>
 
 #include <cerrno>
+#include <functional>
 #include <optional>
 
 #include <sys/stat.h>
@@ -451,9 +452,18 @@ QString progressFilesProblem(const QString &folder, int subject, const QString &
     return trendProblem(fileOf(ProgressFile::Trend));
 }
 
-SubjectProgress recordFirstMarking(const QString &folder, int subject, const QString &code, int paperCount, int paper,
-                                   const QStringList &slotResults, const QString &percent, const QString &timeTaken,
-                                   const QString &date, const FileWriter &writer)
+namespace {
+
+// What a marking stores beside its slot results: its summary fields, set on
+// the summary as read, and any further file it rewrites.
+using MarkingSummary = std::function<void(SubjectProgress &progress, QList<FileChange> &changes)>;
+
+// Both markings: the paper's record of the attempt's results file, the whole
+// summary and what `summarise` adds, committed together. Every summary field
+// summarise leaves alone is written back as read.
+SubjectProgress commitMarking(const QString &folder, int subject, const QString &code, int paperCount, int paper,
+                              ProgressFile resultsFile, const QStringList &slotResults,
+                              const MarkingSummary &summarise, const FileWriter &writer)
 {
     if (paper < 1 || paper > paperCount)
         throw RuntimeError(ErrorKind::SubscriptOutOfRange, QStringLiteral("no paper index %1").arg(paper));
@@ -462,33 +472,57 @@ SubjectProgress recordFirstMarking(const QString &folder, int subject, const QSt
     finishInterruptedMarking(folder, subject, code, writer);
 
     SubjectProgress progress = readSubjectProgress(folder, subject, code, paperCount);
-    const QString resultsPath = progressFilePath(folder, ProgressFile::FirstResults, subject, code);
+    const QString resultsPath = progressFilePath(folder, resultsFile, subject, code);
     RecordFile results = RecordFile::fromFile(resultsPath);
     results.setRecord(QString::number(100 + paper), slotResults);
 
-    const QString trendPath = progressFilePath(folder, ProgressFile::Trend, subject, code);
-    const QString trendLine = RecordFile::fromFile(trendPath).line(QStringLiteral("TRD"));
-    // "#TRD#" alone holds no value; every '>' after the tag starts one.
-    QStringList trend = trendLine.size() > 5 ? trendLine.mid(6).split(QLatin1Char('>')) : QStringList();
-    if (!progress.isMarked(SummaryField::FirstState, paper - 1))
-        trend.append(percent);
-    RecordFile trendFile;
-    trendFile.setRecord(QStringLiteral("TRD"), trend);
-
-    progress.setText(SummaryField::FirstScore, paper - 1, percent);
-    progress.setText(SummaryField::TimeTaken, paper - 1, timeTaken);
-    progress.setText(SummaryField::DateCompleted, paper - 1, date);
-    progress.setMarked(SummaryField::FirstState, paper - 1, true);
+    QList<FileChange> changes{{resultsPath, results.toBytes()}};
+    summarise(progress, changes);
     RecordFile summary;
     for (SummaryField field : kSummaryFields)
         summary.setRecord(summaryKey(field), progress.recordFields(field, paperCount));
+    changes.insert(1, {progressFilePath(folder, ProgressFile::Marks, subject, code), summary.toBytes()});
 
-    commitTogether(markingJournalPath(folder, subject, code),
-                   {{resultsPath, results.toBytes()},
-                    {progressFilePath(folder, ProgressFile::Marks, subject, code), summary.toBytes()},
-                    {trendPath, trendFile.toBytes()}},
-                   writer);
+    commitTogether(markingJournalPath(folder, subject, code), changes, writer);
     return progress;
+}
+
+} // namespace
+
+SubjectProgress recordFirstMarking(const QString &folder, int subject, const QString &code, int paperCount, int paper,
+                                   const QStringList &slotResults, const QString &percent, const QString &timeTaken,
+                                   const QString &date, const FileWriter &writer)
+{
+    const auto summarise = [&](SubjectProgress &progress, QList<FileChange> &changes) {
+        const QString trendPath = progressFilePath(folder, ProgressFile::Trend, subject, code);
+        const QString trendLine = RecordFile::fromFile(trendPath).line(QStringLiteral("TRD"));
+        // "#TRD#" alone holds no value; every '>' after the tag starts one.
+        QStringList trend = trendLine.size() > 5 ? trendLine.mid(6).split(QLatin1Char('>')) : QStringList();
+        if (!progress.isMarked(SummaryField::FirstState, paper - 1))
+            trend.append(percent);
+        RecordFile trendFile;
+        trendFile.setRecord(QStringLiteral("TRD"), trend);
+        changes.append({trendPath, trendFile.toBytes()});
+
+        progress.setText(SummaryField::FirstScore, paper - 1, percent);
+        progress.setText(SummaryField::TimeTaken, paper - 1, timeTaken);
+        progress.setText(SummaryField::DateCompleted, paper - 1, date);
+        progress.setMarked(SummaryField::FirstState, paper - 1, true);
+    };
+    return commitMarking(folder, subject, code, paperCount, paper, ProgressFile::FirstResults, slotResults, summarise,
+                         writer);
+}
+
+SubjectProgress recordSecondMarking(const QString &folder, int subject, const QString &code, int paperCount,
+                                    int paper, const QStringList &slotResults, const QString &percent,
+                                    const FileWriter &writer)
+{
+    const auto summarise = [&](SubjectProgress &progress, QList<FileChange> &) {
+        progress.setText(SummaryField::SecondScore, paper - 1, percent);
+        progress.setMarked(SummaryField::SecondState, paper - 1, true);
+    };
+    return commitMarking(folder, subject, code, paperCount, paper, ProgressFile::SecondResults, slotResults,
+                         summarise, writer);
 }
 
 } // namespace kw

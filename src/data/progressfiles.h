@@ -146,4 +146,12 @@ SubjectProgress recordFirstMarking(const QString &folder, int subject, const QSt
                                    const QStringList &slotResults, const QString &percent, const QString &timeTaken,
                                    const QString &date, const FileWriter &writer);
 
+// Stores a second marking of paper index `paper` the same way: its slot
+// results in the second-attempt results file, its percentage and its second
+// attempt marked in the summary, both files committed together. The first
+// attempt's fields and the trend are left as they are.
+SubjectProgress recordSecondMarking(const QString &folder, int subject, const QString &code, int paperCount,
+                                    int paper, const QStringList &slotResults, const QString &percent,
+                                    const FileWriter &writer);
+
 } // namespace kw

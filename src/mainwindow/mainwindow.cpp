@@ -530,14 +530,10 @@ void MainWindow::openPaper(int offset, int attempt)
     choice.topicName = subject.topicNames.value(m_topic - 1);
     choice.paperCount = subject.paperCount;
     choice.productCode = m_catalogue.code;
+    choice.attempt = attempt == 1 ? Attempt::first() : Attempt::second();
     if (!unloadPractice())
         return;
     emit paperOpened(choice.subject, choice.paperNumber, attempt);
-    if (attempt != 1) {
-        m_context.ask(kTitle, QStringLiteral("Trying a paper again is not ready yet in this version."),
-                      {QStringLiteral("OK")});
-        return;
-    }
     PracticeContext context;
     context.folder = m_context.folder;
     context.clock = m_context.clock;

@@ -18,6 +18,7 @@ constexpr int kTitleHeight = 28;
 constexpr int kFirstPanelTopTwips = 50;
 constexpr int kPanelGapTwips = 105;
 constexpr int kCrowdedGapTwips = -10; // sixteen slots or more overlap slightly so that all fit
+const QColor kCarriedOverColour(192, 192, 255);
 constexpr int kCrowded = 16;
 
 // The question's slots as the sheet shows them: the paper slot before its
@@ -88,34 +89,69 @@ void AnswerSheet::fill(const PaperSession &session, int question)
     }
     m_instruction->setVisible(instruction);
 
+    const Attempt &attempt = session.attempt();
     for (int k = 1; k <= count; ++k) {
         const int slot = d + k - 1;
         SlotPanel *p = panel(k);
-        p->keyBox()->setText(content.keys.at(slot));
-        p->resultLabel()->setText(verdictText(session.results.value(slot)));
+        const SlotType type = content.types.at(slot);
+        const bool carried = session.carriedOver(slot + 1);
+        p->resultLabel()->setText(verdictText(attempt.carriesOver ? session.firstResults().value(slot)
+                                                                  : session.results.value(slot)));
+        p->secondResultLabel()->setText(verdictText(session.results.value(slot)));
         AnswerBox *box = p->answerBox();
-        box->setMaxLength(content.types.at(slot) == SlotType::Choice ? 1 : 32767);
+        box->setMaxLength(type == SlotType::Choice ? 1 : 32767);
         box->setText(session.answers.value(slot));
+        box->setReadOnly(m_marked || carried);
+        box->setBackground(carried ? kCarriedOverColour : QColor(Qt::white));
         const QString name = count >= 2 ? QStringLiteral("Answer %1").arg(p->partLabel()->text())
                                         : QStringLiteral("Answer");
-        const Unit *unit = content.types.at(slot) == SlotType::Number ? unitOf(content.units.value(slot)) : nullptr;
+        const Unit *unit = type == SlotType::Number ? unitOf(content.units.value(slot)) : nullptr;
         p->setUnit(unit ? unit->symbol : QString(), unit && unit->before);
         p->unitLabel()->setAccessibleName(unit ? unit->name : QString());
         box->setAccessibleName(unit ? QStringLiteral("%1, in %2").arg(name, unit->symbol) : name);
-        box->setAccessibleDescription(
-            unit ? QStringLiteral("The answer is in %1; the number may be typed with or without the unit.").arg(unit->name)
-                 : QString());
+
+        QStringList description;
+        if (unit)
+            description << QStringLiteral("The answer is in %1; the number may be typed with or without the unit.")
+                               .arg(unit->name);
+        if (carried && !m_marked)
+            description << QStringLiteral("Right the first time, kept.");
+        const QString hint = m_marked ? QString() : session.hint(slot + 1);
+        p->setHint(hint);
+        p->hintLabel()->setAccessibleName(QStringLiteral("Hint for %1").arg(name.toLower()));
+        if (!hint.isEmpty())
+            description << QStringLiteral("Hint: %1.").arg(hint);
+        box->setAccessibleDescription(description.join(QLatin1Char(' ')));
+
+        // The first attempt's marks show on its marked paper; on a second
+        // attempt they show beside what was carried over until it is marked,
+        // then its own marks and the model answers of what is still wrong.
+        if (attempt.carriesOver) {
+            p->resultLabel()->setVisible(!m_marked && carried);
+            p->secondResultLabel()->setVisible(m_marked);
+            const bool wrong = m_marked && session.results.value(slot) == Verdict::Wrong;
+            p->keyBox()->setText(wrong ? session.modelAnswer(slot + 1) : QString());
+            p->keyBox()->setAccessibleName(QStringLiteral("Model answer for %1").arg(name.toLower()));
+            p->keyBox()->setVisible(wrong);
+        } else {
+            p->resultLabel()->setVisible(m_marked);
+            p->secondResultLabel()->hide();
+            p->keyBox()->setText(content.keys.at(slot));
+            p->keyBox()->hide();
+        }
     }
     const bool longFirst = count >= 1 && content.types.at(d) == SlotType::Phrase;
     panel(1)->setLongAnswer(longFirst);
 
     // Stacked in twips, so rounding never adds up down a long question.
-    const int gap = count < kCrowded ? kPanelGapTwips : kCrowdedGapTwips;
+    const int gap = count < kCrowded ? kPanelGapTwips : (attempt.carriesOver ? 0 : kCrowdedGapTwips);
     int top = kFirstPanelTopTwips;
     int bottom = 0;
     for (int k = 1; k <= kPanels; ++k) {
         SlotPanel *p = panel(k);
-        const int height = k == 1 && longFirst ? SlotPanel::kLongHeightTwips : SlotPanel::kHeightTwips;
+        if (k > count)
+            p->setHint(QString());
+        const int height = p->heightTwips();
         p->move(0, Px(top));
         p->setVisible(k <= count);
         if (k <= count)
@@ -137,14 +173,20 @@ void AnswerSheet::collect(PaperSession &session, int question) const
 
 void AnswerSheet::setMarked(bool marked)
 {
-    for (SlotPanel *p : m_panels) {
+    m_marked = marked;
+    for (SlotPanel *p : m_panels)
         p->answerBox()->setReadOnly(marked);
-        p->resultLabel()->setVisible(marked);
-    }
 }
 
 void AnswerSheet::focusFirstAnswer()
 {
+    // The first box the pupil can still change, if any.
+    for (SlotPanel *p : m_panels) {
+        if (p->isVisibleTo(this) && !p->answerBox()->isReadOnly()) {
+            p->answerBox()->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
     answerBox(1)->setFocus(Qt::OtherFocusReason);
 }
 

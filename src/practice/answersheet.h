@@ -31,7 +31,7 @@ public:
     void fill(const PaperSession &session, int question);
     // Copies the answer boxes of question `question` back into the session.
     void collect(PaperSession &session, int question) const;
-    // The marked display: boxes read-only, result marks shown.
+    // The marked display: boxes read-only, result marks shown (by the next fill).
     void setMarked(bool marked);
     void focusFirstAnswer();
 
@@ -52,6 +52,7 @@ private:
     QWidget *m_slots = nullptr;
     std::array<SlotPanel *, kPanels> m_panels{};
     QLabel *m_instruction = nullptr; // how to type fractions, for the questions that want them
+    bool m_marked = false;
 };
 
 } // namespace kw

@@ -18,11 +18,18 @@ struct Attempt {
     SummaryField state = SummaryField::FirstState;
     bool timed = true;                 // has a clock, a time taken and a completion date
     bool recordsTrend = true;          // appends its percentage to the trend line
+    bool carriesOver = false;          // starts from the first attempt: its right answers locked in, hints for the rest
 
     static Attempt first()
     {
         return {1, QStringLiteral("Test1"), ProgressFile::First, ProgressFile::FirstResults,
-                SummaryField::FirstScore, SummaryField::FirstState, true, true};
+                SummaryField::FirstScore, SummaryField::FirstState, true, true, false};
+    }
+
+    static Attempt second()
+    {
+        return {2, QStringLiteral("Test2"), ProgressFile::Second, ProgressFile::SecondResults,
+                SummaryField::SecondScore, SummaryField::SecondState, false, false, true};
     }
 };
 

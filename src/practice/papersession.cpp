@@ -1,5 +1,6 @@
 #include "practice/papersession.h"
 
+#include "checking/answerhints.h"
 #include "data/runtimeerror.h"
 
 #include <QFileInfo>
@@ -88,6 +89,41 @@ PaperSession::PaperSession(const PaperAddress &address, const Attempt &attempt, 
     m_resultFile = readPaperFile(resultsPath, address.paperCount);
     results = verdicts(slotValues(m_resultFile, address.paperNumber, slotTotal), resultsPath, address.paperNumber);
     m_summary = readSubjectProgress(address.folder, address.subject, address.code, address.paperCount);
+
+    if (attempt.carriesOver) {
+        const QString firstResultsPath =
+            progressFilePath(address.folder, ProgressFile::FirstResults, address.subject, address.code);
+        m_firstResults = verdicts(slotValues(readPaperFile(firstResultsPath, address.paperCount), address.paperNumber,
+                                             slotTotal),
+                                  firstResultsPath, address.paperNumber);
+        m_firstAnswers = slotValues(readPaperFile(progressFilePath(address.folder, ProgressFile::First,
+                                                                   address.subject, address.code),
+                                                  address.paperCount),
+                                    address.paperNumber, slotTotal);
+        for (int i = 0; i < slotTotal; ++i) {
+            if (m_firstResults.at(i) == Verdict::Right) {
+                answers[i] = m_firstAnswers.at(i);
+                results[i] = Verdict::Right;
+            }
+        }
+    }
+}
+
+bool PaperSession::carriedOver(int slot) const
+{
+    return m_attempt.carriesOver && m_firstResults.value(slot - 1) == Verdict::Right;
+}
+
+QString PaperSession::hint(int slot, const QLocale &locale) const
+{
+    if (!m_attempt.carriesOver || marked() || m_firstResults.value(slot - 1) != Verdict::Wrong)
+        return {};
+    return answerHint(m_firstAnswers, m_content.keys, m_content.types, slot, locale, m_content.units.value(slot - 1));
+}
+
+QString PaperSession::modelAnswer(int slot) const
+{
+    return kw::modelAnswer(answers, m_content.keys, m_content.types, slot);
 }
 
 bool PaperSession::marked() const
@@ -120,7 +156,7 @@ void PaperSession::saveAnswers()
 int PaperSession::firstEmptySlot() const
 {
     for (int i = 0; i < answers.size(); ++i) {
-        if (answers.at(i).isEmpty())
+        if (answers.at(i).isEmpty() && !carriedOver(i + 1))
             return i + 1;
     }
     return 0;
@@ -135,7 +171,7 @@ QList<int> PaperSession::remainingQuestions() const
 {
     QList<int> questions;
     for (int slot = 1; slot <= answers.size(); ++slot) {
-        if (!answers.at(slot - 1).trimmed().isEmpty())
+        if (!answers.at(slot - 1).trimmed().isEmpty() || carriedOver(slot))
             continue;
         const int question = m_content.questionOfSlot(slot);
         if (question > 0 && (questions.isEmpty() || questions.constLast() != question))
@@ -148,9 +184,13 @@ PaperMarking PaperSession::mark(qint64 secondsTaken, const QString &date, const 
 {
     const PaperMarking marking = markPaper(answers, m_content, locale);
     const QStringList resultTexts = verdictTexts(marking.results);
-    m_summary = recordFirstMarking(m_address.folder, m_address.subject, m_address.code, m_address.paperCount,
-                                   m_address.index(), resultTexts, marking.percent, timeTakenText(secondsTaken), date,
-                                   *m_writer);
+    if (m_attempt.timed)
+        m_summary = recordFirstMarking(m_address.folder, m_address.subject, m_address.code, m_address.paperCount,
+                                       m_address.index(), resultTexts, marking.percent, timeTakenText(secondsTaken),
+                                       date, *m_writer);
+    else
+        m_summary = recordSecondMarking(m_address.folder, m_address.subject, m_address.code, m_address.paperCount,
+                                        m_address.index(), resultTexts, marking.percent, *m_writer);
     m_resultFile.setRecord(QString::number(m_address.paperNumber), resultTexts);
     results = marking.results;
     return marking;

@@ -42,6 +42,10 @@ public:
 
     QStringList answers;    // one per slot
     QList<Verdict> results; // one per slot
+    // What the first attempt gave and scored, for an attempt that carries
+    // over from it; empty otherwise.
+    const QStringList &firstAnswers() const { return m_firstAnswers; }
+    const QList<Verdict> &firstResults() const { return m_firstResults; }
     const SubjectProgress &summary() const { return m_summary; }
 
     // Whether this attempt at the paper has been marked.
@@ -53,15 +57,27 @@ public:
     // Writes the answers into the paper's record of the attempt's answers file.
     void saveAnswers();
 
-    // The first slot whose answer is empty (not trimmed), or 0.
+    // Whether slot (1-based) was right in the first attempt and is carried
+    // over into this one, locked.
+    bool carriedOver(int slot) const;
+    // Why the first attempt's answer to slot was wrong, when the rules can
+    // tell and this attempt is not yet marked; "" otherwise.
+    QString hint(int slot, const QLocale &locale = QLocale::system()) const;
+    // The answer shown beside slot once it is judged wrong.
+    QString modelAnswer(int slot) const;
+
+    // The first slot whose answer is empty (not trimmed), or 0. Carried-over
+    // slots are never counted as empty.
     int firstEmptySlot() const;
     // Slots whose answer is not empty.
     int answeredCount() const;
-    // Questions with a slot whose answer is blank once trimmed, ascending.
+    // Questions with a slot whose answer is blank once trimmed (carried-over
+    // slots never are), ascending.
     QList<int> remainingQuestions() const;
 
-    // Judges every slot and stores the results, the percentage, time and date
-    // in the progress files, all committed together. Throws RuntimeError when
+    // Judges every slot and stores the results and the percentage (and, for
+    // a timed attempt, the time and date) in the progress files, all
+    // committed together. Throws RuntimeError when
     // a file cannot be written; the session is then left unmarked (and the
     // files either as they were or, when the commit had been reached, to be
     // completed by the next marking or the next start).
@@ -75,6 +91,8 @@ private:
     SubjectProgress m_summary;
     RecordFile m_answerFile; // the attempt's answers file, as last read or written
     RecordFile m_resultFile; // the attempt's results file, as last read or written
+    QStringList m_firstAnswers;
+    QList<Verdict> m_firstResults;
 };
 
 } // namespace kw

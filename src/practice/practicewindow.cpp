@@ -210,16 +210,21 @@ QWidget *PracticeWindow::buildToolBand()
     m_paperSum->setFixedWidth(kPaperSumWidth);
     auto *sum = new QVBoxLayout(m_paperSum);
     sum->setContentsMargins(0, 8, 0, 0);
-    auto *caption = new QLabel(QStringLiteral("Your score (%)"));
-    caption->setObjectName(QStringLiteral("PScoringL"));
-    caption->setAlignment(Qt::AlignCenter);
     m_percent = new QLabel;
     m_percent->setObjectName(QStringLiteral("PScoring"));
     m_percent->setToolTip(QStringLiteral("Your score"));
     m_percent->setAccessibleName(QStringLiteral("Your score"));
     m_percent->setAlignment(Qt::AlignCenter);
     m_percent->setStyleSheet(QStringLiteral("font-size: 20px; font-weight: bold; color: rgb(0, 0, 160);"));
-    sum->addWidget(caption);
+    if (m_choice.attempt.timed) {
+        auto *caption = new QLabel(QStringLiteral("Your score (%)"));
+        caption->setObjectName(QStringLiteral("PScoringL"));
+        caption->setAlignment(Qt::AlignCenter);
+        sum->addWidget(caption);
+    } else {
+        m_percent->setToolTip(QStringLiteral("Your score on trying again"));
+        m_percent->setAccessibleName(m_percent->toolTip());
+    }
     sum->addWidget(m_percent);
     sum->addStretch();
     // Hidden but keeping its room, so the tool bar does not shift on marking.
@@ -260,20 +265,29 @@ QWidget *PracticeWindow::buildBottomBand()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     const QPixmap statusPicture = pictures.get(QStringLiteral("bottombg3.bmp"));
+    QList<QWidget *> boxes;
 
-    QLabel *bot1 = statusBox(QStringLiteral("Bot1"), statusPicture, kStatusBoxWidth);
-    m_clockLabel = statusText(QStringLiteral("lblClock"), QStringLiteral("Clock"), bot1);
-    m_clockLabel->setText(QStringLiteral("00:00:00"));
-    m_timeTaken = statusText(QStringLiteral("LTime"), QStringLiteral("Time taken"), bot1);
-    m_timeTaken->setText(QStringLiteral("00:00:00"));
-    m_timeTaken->hide();
+    // Only a timed attempt has a clock, a time taken and dates to show.
+    const bool timed = m_choice.attempt.timed;
+    QLabel *bot1 = statusBox(QStringLiteral("Bot1"), timed ? statusPicture : pictures.get(QStringLiteral("bottombg1.bmp")),
+                             kStatusBoxWidth);
+    boxes << bot1;
+    if (timed) {
+        m_clockLabel = statusText(QStringLiteral("lblClock"), QStringLiteral("Clock"), bot1);
+        m_clockLabel->setText(QStringLiteral("00:00:00"));
+        m_timeTaken = statusText(QStringLiteral("LTime"), QStringLiteral("Time taken"), bot1);
+        m_timeTaken->setText(QStringLiteral("00:00:00"));
+        m_timeTaken->hide();
 
-    QLabel *bot2 = statusBox(QStringLiteral("Bot2"), statusPicture, kStatusBoxWidth);
-    m_dateLabel = statusText(QStringLiteral("lblDate"), QStringLiteral("Date"), bot2);
-    m_completed = statusText(QStringLiteral("ETime"), QStringLiteral("Date completed"), bot2);
-    m_completed->hide();
+        QLabel *bot2 = statusBox(QStringLiteral("Bot2"), statusPicture, kStatusBoxWidth);
+        m_dateLabel = statusText(QStringLiteral("lblDate"), QStringLiteral("Date"), bot2);
+        m_completed = statusText(QStringLiteral("ETime"), QStringLiteral("Date completed"), bot2);
+        m_completed->hide();
+        boxes << bot2;
+    }
 
     QLabel *bot3 = statusBox(QStringLiteral("Bot3"), statusPicture, kStatusBoxWidth);
+    boxes << bot3;
     m_answered = statusText(QStringLiteral("lblAnsweredQ"), QStringLiteral("Number of questions answered"), bot3,
                             Qt::AlignRight | Qt::AlignVCenter);
     statusText(QStringLiteral("Label1"), QString(), bot3)->setText(QStringLiteral("/"));
@@ -300,9 +314,9 @@ QWidget *PracticeWindow::buildBottomBand()
         jumpToQuestion(m_remaining->itemText(index).toInt());
     });
     m_remainingBox = remainingBox;
+    boxes << remainingBox;
 
-    for (QWidget *box : {static_cast<QWidget *>(bot1), static_cast<QWidget *>(bot2), static_cast<QWidget *>(bot3),
-                         static_cast<QWidget *>(remainingBox)})
+    for (QWidget *box : std::as_const(boxes))
         row->addWidget(box, 0, Qt::AlignVCenter);
     row->addStretch(1);
 
@@ -336,11 +350,22 @@ bool PracticeWindow::openPaper()
         m_unloaded = true; // nothing to store or let go of
         return false;
     }
+    if (m_choice.attempt.carriesOver
+        && !m_session->summary().isMarked(SummaryField::FirstState, address.index() - 1)) {
+        // The home page never offers this, but a damaged results file could.
+        m_session.reset();
+        tell(kTitle, QStringLiteral("This paper cannot be tried again before its first attempt has been marked. "
+                                    "Open it with Load and mark it first. Nothing has been changed."));
+        m_unloaded = true;
+        return false;
+    }
 
     m_question = 1;
     showQuestion(1);
-    m_timeTaken->setText(m_session->storedTime());
-    m_completed->setText(m_session->storedDate());
+    if (m_choice.attempt.timed) {
+        m_timeTaken->setText(m_session->storedTime());
+        m_completed->setText(m_session->storedDate());
+    }
     m_percent->setText(m_session->storedPercent());
     m_sheet->fill(*m_session, 1);
     fillRemaining();
@@ -348,11 +373,13 @@ bool PracticeWindow::openPaper()
     m_answered->setText(QString::number(m_session->answeredCount()));
 
     m_clockStart = m_context.clock->now();
-    m_dateLabel->setText(QLocale::system().toString(m_clockStart.date(), QLocale::ShortFormat));
-    updateClock();
+    if (m_choice.attempt.timed) {
+        m_dateLabel->setText(QLocale::system().toString(m_clockStart.date(), QLocale::ShortFormat));
+        updateClock();
+    }
     if (isMarked())
         showMarked();
-    else
+    else if (m_choice.attempt.timed)
         m_clockTimer->start();
     updateActions();
     m_sheet->focusFirstAnswer();
@@ -492,14 +519,17 @@ void PracticeWindow::mark()
     try {
         marking = m_session->mark(seconds, date);
     } catch (const RuntimeError &error) {
-        m_clockTimer->start();
+        if (m_choice.attempt.timed)
+            m_clockTimer->start();
         tell(QStringLiteral("Marking"),
              QStringLiteral("The paper could not be marked (%1). Your answers are saved; try marking again.")
                  .arg(withoutFolder(error.detail())));
         return;
     }
-    m_completed->setText(date);
-    m_timeTaken->setText(timeTakenText(seconds));
+    if (m_choice.attempt.timed) {
+        m_completed->setText(date);
+        m_timeTaken->setText(timeTakenText(seconds));
+    }
     m_score = marking.score;
     m_percent->setText(marking.percent);
     showMarked();
@@ -512,10 +542,12 @@ void PracticeWindow::showMarked()
     m_sheet->setMarked(true);
     m_remainingBox->hide();
     m_sheet->fill(*m_session, m_question);
-    m_clockLabel->hide();
-    m_timeTaken->show();
-    m_dateLabel->hide();
-    m_completed->show();
+    if (m_choice.attempt.timed) {
+        m_clockLabel->hide();
+        m_timeTaken->show();
+        m_dateLabel->hide();
+        m_completed->show();
+    }
     m_paperSum->show();
 }
 
@@ -593,7 +625,8 @@ void PracticeWindow::updateActions()
 
 void PracticeWindow::updateClock()
 {
-    m_clockLabel->setText(timeTakenText(m_clockStart.secsTo(m_context.clock->now())));
+    if (m_clockLabel)
+        m_clockLabel->setText(timeTakenText(m_clockStart.secsTo(m_context.clock->now())));
 }
 
 bool PracticeWindow::ask(const QString &title, const QString &message)

@@ -37,7 +37,9 @@ struct PracticeContext {
 
 // The window in which a paper is worked: the question page, the answer sheet
 // beside it, the tool bar above and the clock, counters and remaining
-// questions below.
+// questions below. The same window serves both attempts at a paper; what
+// differs (files, summary fields, clock, carried-over answers) comes from the
+// choice's Attempt.
 class PracticeWindow : public QWidget {
     Q_OBJECT
 

@@ -36,6 +36,20 @@ SlotPanel::SlotPanel(int number, QWidget *parent) : QWidget(parent), m_number(nu
     m_result->setAlignment(Qt::AlignCenter);
     m_result->hide();
 
+    m_secondResult = new QLabel(this);
+    m_secondResult->setObjectName(QStringLiteral("SR%1").arg(number));
+    m_secondResult->setStyleSheet(m_result->styleSheet());
+    m_secondResult->setAlignment(Qt::AlignCenter);
+    m_secondResult->hide();
+
+    m_hint = new QLabel(this);
+    m_hint->setObjectName(QStringLiteral("Hint%1").arg(number));
+    m_hint->setWordWrap(true);
+    m_hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_hint->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0); font-style: italic;"));
+    m_hint->setFont(small);
+    m_hint->hide();
+
     m_key = new QLineEdit(this);
     m_key->setObjectName(QStringLiteral("M%1").arg(number));
     m_key->setReadOnly(true);
@@ -64,15 +78,27 @@ void SlotPanel::setUnit(const QString &symbol, bool before)
     layOut();
 }
 
+void SlotPanel::setHint(const QString &hint)
+{
+    m_hint->setText(hint);
+    m_hint->setVisible(!hint.isEmpty());
+    layOut();
+}
+
 void SlotPanel::layOut()
 {
     m_unit->setVisible(!m_long && !m_unit->text().isEmpty());
+    m_answer->setWrapping(m_long);
+    const bool hint = !m_hint->text().isEmpty();
     if (m_long) {
+        // The hint takes the room the model answer has once the paper is marked.
+        m_heightTwips = kLongHeightTwips;
         resize(Px(kWidthTwips), Px(kLongHeightTwips));
         m_answer->setGeometry(twips(360, 40, kWidthTwips - 1000, 1000));
         m_answer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         m_result->setGeometry(twips(360 + kWidthTwips - 1000 + 100, 0, 300, 300));
         m_key->setGeometry(twips(360, 40 + 1000 + 100, kWidthTwips - 500, 1000));
+        m_hint->setGeometry(twips(360, 40 + 1000 + 100, kWidthTwips - 500, 900));
     } else {
         // A unit takes the room its text needs beside the box; the box keeps
         // its width and the result mark moves along.
@@ -81,13 +107,23 @@ void SlotPanel::layOut()
                                   : 0;
         const int boxLeft = m_unitBefore ? 360 + unitWidth : 360;
         const int after = m_unitBefore ? 0 : unitWidth;
-        resize(Px(kWidthTwips), Px(kHeightTwips));
         m_answer->setGeometry(twips(boxLeft, 40, 1575, 255));
         m_answer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         m_unit->setGeometry(twips(m_unitBefore ? 360 : boxLeft + 1575 + 30, 40, unitWidth - 30, 255));
-        m_result->setGeometry(twips(2040 + (boxLeft - 360) + after, 0, 300, 300));
-        m_key->setGeometry(twips(2400, 60, 1455, 255));
+        const int resultLeft = 2040 + (boxLeft - 360) + after;
+        m_result->setGeometry(twips(resultLeft, 0, 300, 300));
+        const int keyLeft = resultLeft + 360;
+        m_key->setGeometry(twips(keyLeft, 60, std::min(1455, kWidthTwips - 60 - keyLeft), 255));
+        // The hint runs under the box to the panel's right edge, as many
+        // lines as it needs.
+        constexpr int hintTop = 40 + 255 + 45;
+        const int hintWidth = kWidthTwips - 360 - 60;
+        const int hintTwips = hint ? m_hint->heightForWidth(Px(hintWidth)) * 15 : 0;
+        m_hint->setGeometry(twips(360, hintTop, hintWidth, hintTwips));
+        m_heightTwips = kHeightTwips + (hint ? hintTwips + 45 : 0);
+        resize(Px(kWidthTwips), Px(m_heightTwips));
     }
+    m_secondResult->setGeometry(m_result->geometry());
     update();
 }
 

@@ -87,6 +87,42 @@ private slots:
         const QList<SlotType> types{SlotType::Group, SlotType::Group, SlotType::Word};
         QCOMPARE(answerHint(answers, keys, types, slot, QLocale::c()), hint);
     }
+
+    // What a marked second attempt shows beside a slot judged wrong.
+    void modelAnswers_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QList<SlotType>>("types");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("model");
+        const QList<SlotType> alternatives{SlotType::Alternatives};
+        QTest::newRow("alternatives: the first one") << QStringList{";Food;Water"} << alternatives << QStringList{"x"} << 1 << "Food";
+        QTest::newRow("alternatives: ';' in third place gives the second character")
+            << QStringList{"*a;b;c"} << alternatives << QStringList{""} << 1 << "a";
+        QTest::newRow("alternatives: one alternative only") << QStringList{";Oxygen"} << alternatives << QStringList{""} << 1 << "Oxygen";
+        QTest::newRow("alternatives: no ';' after the mark") << QStringList{"*Oxygen"} << alternatives << QStringList{""} << 1 << "Oxygen";
+        QTest::newRow("alternatives: empty first alternative") << QStringList{";;b"} << alternatives << QStringList{""} << 1 << "";
+        const QStringList group{QStringLiteral(";Food;Water;Oxygen"), QStringLiteral(" "), QStringLiteral(" ")};
+        const QList<SlotType> groupTypes{SlotType::Group, SlotType::Group, SlotType::Group};
+        QTest::newRow("group follower: an alternative not given")
+            << group << groupTypes << QStringList{"Food", "Food", "Water"} << 2 << "Oxygen";
+        QTest::newRow("group head wrong, the others right")
+            << group << groupTypes << QStringList{"Sand", "Water", "Oxygen"} << 1 << "Food";
+        QTest::newRow("number: the key") << QStringList{"7.19"} << QList<SlotType>{SlotType::Number} << QStringList{"7.2"} << 1 << "7.19";
+        QTest::newRow("fraction: the key") << QStringList{"9/28"} << QList<SlotType>{SlotType::Fraction} << QStringList{""} << 1 << "9/28";
+        QTest::newRow("choice: the key") << QStringList{"3"} << QList<SlotType>{SlotType::Choice} << QStringList{"2"} << 1 << "3";
+    }
+
+    void modelAnswers()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QList<SlotType>, types);
+        QFETCH(QStringList, answers);
+        QFETCH(int, slot);
+        QFETCH(QString, model);
+        QCOMPARE(modelAnswer(answers, keys, types, slot), model);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestAnswerHints)

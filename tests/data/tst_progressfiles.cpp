@@ -188,6 +188,62 @@ private slots:
                                                                   QStringLiteral("1"), QString(), QString(), FileWriter()));
     }
 
+    // A second marking rewrites SSE and SST of its paper and its sresults
+    // record, committed together; a failed write on the way leaves either
+    // everything as it was or a journal that finishes it, never the first
+    // attempt's fields or the trend changed.
+    void secondMarkingChangesSecondFieldsOnly_data()
+    {
+        QTest::addColumn<WriteStep>("step");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("no failure") << WriteStep::Open << QString();
+        for (const char *file : {"marking3FIX1.txt", "sresults3FIX1.txt", "marks3FIX1.txt"}) {
+            for (const auto &[step, name] : kSteps)
+                QTest::addRow("%s of %s", name, file) << step << QString::fromLatin1(file);
+        }
+    }
+    void secondMarkingChangesSecondFieldsOnly()
+    {
+        QFETCH(WriteStep, step);
+        QFETCH(QString, file);
+        QTemporaryDir dir;
+        QVERIFY(createMissingProgressFiles(dir.path(), 3, kCode, FileWriter()).isEmpty());
+        const QByteArray summary = "#FSE#>>50>66.7>>>>>>>\r\n#SSE#>>70>>>>>>>>\r\n#LTM#>>0:9:0>0:4:30>>>>>>>\r\n"
+                                   "#CDD#>>1/12/2026>08/12/2026>>>>>>>\r\n#FST#>0>1>1>0>0>0>0>0>0>0\r\n"
+                                   "#SST#>0>1>0>0>0>0>0>0>0>0\r\n";
+        write(pathOf(dir, ProgressFile::Marks), summary);
+        write(pathOf(dir, ProgressFile::Trend), "#TRD#>50>66.7\r\n");
+        const QByteArray trend = readAll(pathOf(dir, ProgressFile::Trend));
+        const QByteArray firstResults = readAll(pathOf(dir, ProgressFile::FirstResults));
+        const QByteArray secondResults = readAll(pathOf(dir, ProgressFile::SecondResults));
+        const auto secondMarking = [&dir](const FileWriter &writer) {
+            return recordSecondMarking(dir.path(), 3, kCode, 10, 3, {QStringLiteral("N")}, QStringLiteral("0"), writer);
+        };
+        if (!file.isEmpty()) {
+            QVERIFY_THROWS_EXCEPTION(RuntimeError, secondMarking(failing(step, file)));
+            if (file.startsWith(QLatin1String("marking"))) {
+                QCOMPARE(readAll(pathOf(dir, ProgressFile::Marks)), summary);
+                QCOMPARE(readAll(pathOf(dir, ProgressFile::SecondResults)), secondResults);
+            }
+            QCOMPARE(readAll(pathOf(dir, ProgressFile::Trend)), trend);
+        }
+        const SubjectProgress progress = secondMarking(FileWriter());
+        QCOMPARE(progress.secondScores().at(2), QStringLiteral("0"));
+        QVERIFY(progress.isMarked(SummaryField::SecondState, 2));
+        QCOMPARE(readAll(pathOf(dir, ProgressFile::Marks)),
+                 QByteArray("#FSE#>>50>66.7>>>>>>>\r\n#SSE#>>70>0>>>>>>>\r\n#LTM#>>0:9:0>0:4:30>>>>>>>\r\n"
+                            "#CDD#>>1/12/2026>08/12/2026>>>>>>>\r\n#FST#>0>1>1>0>0>0>0>0>0>0\r\n"
+                            "#SST#>0>1>1>0>0>0>0>0>0>0\r\n"));
+        QByteArray results;
+        for (int paper = 101; paper <= 110; ++paper)
+            results += "#" + QByteArray::number(paper) + (paper == 103 ? "#>N\r\n" : "#>>\r\n");
+        QCOMPARE(readAll(pathOf(dir, ProgressFile::SecondResults)), results);
+        QCOMPARE(readAll(pathOf(dir, ProgressFile::FirstResults)), firstResults);
+        QCOMPARE(readAll(pathOf(dir, ProgressFile::Trend)), trend);
+        QVERIFY(!QFileInfo::exists(markingJournalPath(dir.path(), 3, kCode)));
+        QCOMPARE(progressFilesProblem(dir.path(), 3, kCode, 10), QString());
+    }
+
     void markingWritesTheResultsRecordToo()
     {
         QTemporaryDir dir;

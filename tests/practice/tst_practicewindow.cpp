@@ -2,6 +2,7 @@
 // found by name, answers typed, buttons clicked, dialogs answered; then what
 // is on screen and in the progress files is checked.
 
+#include "checking/answercheck.h"
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
 #include "data/filewriter.h"
@@ -51,6 +52,10 @@ const QString kMarking = QStringLiteral("Marking|Do you want to mark your practi
 const QString kMarkingBlank =
     QStringLiteral("Marking|You have not answered all the questions.  Do you still want to mark your practice?");
 const QString kClose = QStringLiteral("Close Practice|Confirm?");
+const QColor kCarriedOver(192, 192, 255);
+const QString kSimplest = QStringLiteral("Equal in value, but not in its simplest form");
+const QString kOrder = QStringLiteral("The right numbers, but in the wrong order");
+const QString kRepeated = QStringLiteral("You gave this answer already in this group");
 
 AnswerBox *box(const QWidget *window, int k)
 {
@@ -60,6 +65,17 @@ AnswerBox *box(const QWidget *window, int k)
 void click(const QWidget *window, const QString &name)
 {
     QTest::mouseClick(find<QWidget>(window, name), Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+QLabel *label(const QWidget *window, const QString &name, int k)
+{
+    return find<QLabel>(window, name + QString::number(k));
+}
+
+// The colour the box paints behind its text, away from the text.
+QColor boxColour(AnswerBox *answer)
+{
+    return answer->grab().toImage().pixelColor(answer->width() - 3, answer->height() / 2);
 }
 
 bool waitForPage(PracticeWindow *window)
@@ -105,9 +121,10 @@ class TestPracticeWindow : public QObject {
     }
 
     // Opens paper `paper` of `subject` the way the main window does.
-    PracticeWindow *open(int subject, int paper)
+    PracticeWindow *open(int subject, int paper, const Attempt &attempt = Attempt::first())
     {
         PaperChoice choice;
+        choice.attempt = attempt;
         choice.subject = subject;
         choice.paperNumber = paper;
         choice.topicName = m_catalogue.subject(subject).topicNames.value((paper - 101) / 5);
@@ -128,6 +145,33 @@ class TestPracticeWindow : public QObject {
         if (!waitForPage(m_window))
             qWarning("the first page did not load");
         return m_window;
+    }
+
+    // Stores a marked first attempt at a paper: these answers (slot: answer)
+    // judged as marking judges them.
+    PaperMarking markFirstAttempt(int subject, int paper, const QMap<int, QString> &answers)
+    {
+        const FileWriter writer;
+        PaperSession session({m_folder, subject, m_catalogue.code, m_catalogue.subject(subject).paperCount, paper},
+                             Attempt::first(), writer);
+        for (auto it = answers.cbegin(); it != answers.cend(); ++it)
+            session.answers[it.key() - 1] = it.value();
+        session.saveAnswers();
+        return session.mark(90, QStringLiteral("08/12/2026"));
+    }
+
+    // A first attempt at a paper with every slot answered right.
+    PaperMarking markFirstAttemptAllRight(int subject, int paper)
+    {
+        const FileWriter writer;
+        PaperSession session({m_folder, subject, m_catalogue.code, m_catalogue.subject(subject).paperCount, paper},
+                             Attempt::first(), writer);
+        QMap<int, QString> answers;
+        for (int slot = 1; slot <= session.content().slotCount(); ++slot) {
+            session.answers[slot - 1] = session.modelAnswer(slot);
+            answers.insert(slot, session.answers.at(slot - 1));
+        }
+        return markFirstAttempt(subject, paper, answers);
     }
 
     QStringList paperRecord(ProgressFile which, int subject, int paper, int slotCount) const
@@ -645,8 +689,10 @@ private slots:
         QVERIFY(QDir(m_folder).rmdir(QFileInfo(file(ProgressFile::First, 1)).fileName()));
     }
 
+    // Rows for the first attempt and for trying the paper again.
     void aFailedWriteLosesNothing_data()
     {
+        QTest::addColumn<int>("attempt");
         QTest::addColumn<WriteStep>("step");
         QTest::addColumn<QString>("operation");
         QTest::addColumn<QStringList>("answers"); // given in turn to the dialogs
@@ -657,25 +703,32 @@ private slots:
                                                               {WriteStep::Flush, "flush"},
                                                               {WriteStep::Sync, "sync"},
                                                               {WriteStep::Rename, "rename"}};
-        for (const auto &[step, name] : steps) {
-            auto row = [&](const char *what) -> QTestData & { return QTest::addRow("%s fails: %s", name, what); };
-            row("save") << step << "save" << QStringList{"OK"} << true << 1;
-            row("mark") << step << "mark" << QStringList{"OK"} << true << 1;
-            row("close, then stay") << step << "close" << QStringList{"Yes", "OK", "No"} << true << 1;
-            row("close, losing the answers") << step << "close" << QStringList{"Yes", "OK", "Yes"} << false << 0;
-            row("next, then stay") << step << "next" << QStringList{"OK", "No"} << true << 1;
-            row("next all the same") << step << "next" << QStringList{"OK", "Yes"} << true << 2;
+        for (int attempt : {1, 2}) {
+            for (const auto &[step, name] : steps) {
+                auto row = [&](const char *what) -> QTestData & {
+                    return QTest::addRow("attempt %d, %s fails: %s", attempt, name, what) << attempt;
+                };
+                row("save") << step << "save" << QStringList{"OK"} << true << 1;
+                row("mark") << step << "mark" << QStringList{"OK"} << true << 1;
+                row("close, then stay") << step << "close" << QStringList{"Yes", "OK", "No"} << true << 1;
+                row("close, losing the answers") << step << "close" << QStringList{"Yes", "OK", "Yes"} << false << 0;
+                row("next, then stay") << step << "next" << QStringList{"OK", "No"} << true << 1;
+                row("next all the same") << step << "next" << QStringList{"OK", "Yes"} << true << 2;
+            }
         }
     }
 
     void aFailedWriteLosesNothing()
     {
+        QFETCH(int, attempt);
         QFETCH(WriteStep, step);
         QFETCH(QString, operation);
         QFETCH(QStringList, answers);
         QFETCH(bool, stillOpen);
         QFETCH(int, question);
-        PracticeWindow *window = open(1, 101);
+        if (attempt == 2)
+            markFirstAttempt(1, 101, {});
+        PracticeWindow *window = open(1, 101, attempt == 1 ? Attempt::first() : Attempt::second());
         QVERIFY(window);
         QTest::keyClicks(box(window, 1), QStringLiteral("kept"));
         const QMap<QString, QByteArray> before = folderSnapshot();
@@ -706,24 +759,33 @@ private slots:
 
     void aFailedMarkingWriteLeavesThePaperUnmarked_data()
     {
+        QTest::addColumn<int>("attempt");
         QTest::addColumn<WriteStep>("step");
         QTest::addColumn<QString>("file");
-        for (const char *file : {"fresults", "marks", "trend"}) {
-            for (WriteStep step : {WriteStep::Open, WriteStep::Write, WriteStep::Flush, WriteStep::Sync, WriteStep::Rename})
-                QTest::addRow("%s, step %d", file, int(step)) << step << QString::fromLatin1(file);
+        const QList<std::pair<int, QStringList>> marked{{1, {"marking", "fresults", "marks", "trend"}},
+                                                       {2, {"marking", "sresults", "marks"}}};
+        for (const auto &[attempt, files] : marked) {
+            for (const QString &file : files) {
+                for (WriteStep step : {WriteStep::Open, WriteStep::Write, WriteStep::Flush, WriteStep::Sync, WriteStep::Rename})
+                    QTest::addRow("attempt %d, %s, step %d", attempt, qPrintable(file), int(step)) << attempt << step << file;
+            }
         }
     }
 
     void aFailedMarkingWriteLeavesThePaperUnmarked()
     {
+        QFETCH(int, attempt);
         QFETCH(WriteStep, step);
         QFETCH(QString, file);
-        PracticeWindow *window = open(1, 101);
+        if (attempt == 2)
+            markFirstAttempt(1, 101, {});
+        PracticeWindow *window = open(1, 101, attempt == 1 ? Attempt::first() : Attempt::second());
         QVERIFY(window);
         QTest::keyClicks(box(window, 1), QStringLiteral("kept"));
         m_dialogs->will({QStringLiteral("OK")});
         window->save();
         const QMap<QString, QByteArray> before = folderSnapshot();
+        const QByteArray trendBefore = kwtest::readAll(this->file(ProgressFile::Trend, 1));
 
         m_failStep = step;
         m_failFile = file;
@@ -745,20 +807,460 @@ private slots:
         if (!changed.isEmpty()) {
             const QString journal = QFileInfo(markingJournalPath(m_folder, 1, m_catalogue.code)).fileName();
             QVERIFY2(after.contains(journal), qPrintable(changed.join(QLatin1String(", "))));
-            const QStringList marking{journal, QFileInfo(this->file(ProgressFile::FirstResults, 1)).fileName(),
-                                      QFileInfo(this->file(ProgressFile::Marks, 1)).fileName(),
-                                      QFileInfo(this->file(ProgressFile::Trend, 1)).fileName()};
+            QStringList marking{journal, QFileInfo(this->file(ProgressFile::Marks, 1)).fileName()};
+            if (attempt == 1)
+                marking << QFileInfo(this->file(ProgressFile::FirstResults, 1)).fileName()
+                        << QFileInfo(this->file(ProgressFile::Trend, 1)).fileName();
+            else
+                marking << QFileInfo(this->file(ProgressFile::SecondResults, 1)).fileName();
             for (const QString &name : std::as_const(changed))
                 QVERIFY2(marking.contains(name), qPrintable(name));
         }
 
-        // Once the disk takes writes again, marking works and adds one trend value.
+        // Once the disk takes writes again, marking works and adds one trend
+        // value for a first attempt, none for a second.
         m_failStep.reset();
         m_dialogs->will({QStringLiteral("Yes")});
         window->mark();
         QVERIFY(window->isMarked());
         const QByteArray trend = kwtest::readAll(this->file(ProgressFile::Trend, 1));
-        QCOMPARE(trend.count('>'), 1);
+        if (attempt == 1)
+            QCOMPARE(trend.count('>'), 1);
+        else
+            QCOMPARE(trend, trendBefore);
+    }
+
+    // Trying a paper again, from the home page and back to it: what was
+    // right is kept and locked, the rest gets hints, and the marking changes
+    // only what belongs to the second attempt.
+    void pupilTriesAPaperAgain()
+    {
+        MainWindowContext mainContext;
+        mainContext.folder = m_folder;
+        mainContext.clock = &m_clock;
+        mainContext.writer = &m_writer;
+        mainContext.ask = [](const QString &, const QString &, const QStringList &) { return 0; };
+        MainWindow contents(mainContext);
+        contents.show();
+
+        // Mathematics, Mock Examination, first paper: 27001 (number), 27002
+        // (choice), 27003 (fraction), ... 27008 (ratio), 27009 (a group of
+        // two), 27010 (a fraction and an alternatives slot).
+        click(&contents, QStringLiteral("Tab02"));
+        click(contents.homePage(), QStringLiteral("Topic7"));
+        QVERIFY(!contents.homePage()->tryAgainButton(1)->isVisible());
+        click(contents.homePage(), QStringLiteral("P1a"));
+        PracticeWindow *window = contents.practiceWindow();
+        QVERIFY(window);
+        QVERIFY(waitForPage(window));
+        QCOMPARE(window->objectName(), QStringLiteral("Test1"));
+        const PaperContent content = window->session()->content();
+        const int slotCount = content.slotCount();
+        QCOMPARE(content.types.at(2), SlotType::Fraction);
+        QCOMPARE(content.types.at(7), SlotType::Ratio);
+        QCOMPARE(content.types.at(8), SlotType::Group);
+        QCOMPARE(content.types.at(11), SlotType::Alternatives);
+
+        QTest::keyClicks(box(window, 1), QStringLiteral("600000"));
+        window->jumpToQuestion(3);
+        QTest::keyClicks(box(window, 1), QStringLiteral("10/12"));
+        window->jumpToQuestion(8);
+        QTest::keyClicks(box(window, 1), QStringLiteral("6:5"));
+        window->jumpToQuestion(9);
+        QTest::keyClicks(box(window, 1), QStringLiteral("10"));
+        QTest::keyClicks(box(window, 2), QStringLiteral("10"));
+        m_dialogs->will({QStringLiteral("Yes")});
+        click(window, QStringLiteral("ToolBar02"));
+        QVERIFY(window->isMarked());
+        m_dialogs->will({QStringLiteral("Yes")});
+        click(window, QStringLiteral("ToolBar04"));
+        QTRY_VERIFY(!contents.practiceWindow());
+
+        QStringList firstResults(slotCount, QStringLiteral("N"));
+        firstResults[0] = firstResults[8] = QStringLiteral("Y");
+        QCOMPARE(paperRecord(ProgressFile::FirstResults, 2, 131, slotCount), firstResults);
+        const QByteArray firstAnswersBytes = kwtest::readAll(file(ProgressFile::First, 2));
+        const QByteArray firstResultsBytes = kwtest::readAll(file(ProgressFile::FirstResults, 2));
+        const QByteArray trendBytes = kwtest::readAll(file(ProgressFile::Trend, 2));
+        const RecordFile marksBefore = RecordFile::fromFile(file(ProgressFile::Marks, 2));
+
+        // Try again.
+        QVERIFY(contents.homePage()->tryAgainButton(1)->isVisible());
+        click(contents.homePage(), QStringLiteral("P1b"));
+        window = contents.practiceWindow();
+        QVERIFY(window);
+        QVERIFY(waitForPage(window));
+        QCOMPARE(window->objectName(), QStringLiteral("Test2"));
+        QVERIFY(!window->isMarked());
+        QCOMPARE(find<QLabel>(window, QStringLiteral("lblTotalQ"))->text(), QString::number(slotCount));
+        // The first question was right: carried over, locked and tinted, with its mark.
+        QCOMPARE(box(window, 1)->text(), QStringLiteral("600000"));
+        QVERIFY(box(window, 1)->isReadOnly());
+        QCOMPARE(boxColour(box(window, 1)), kCarriedOver);
+        QVERIFY(label(window, QStringLiteral("FR"), 1)->isVisible());
+        QCOMPARE(label(window, QStringLiteral("FR"), 1)->text(), QStringLiteral("Y"));
+        QVERIFY(!label(window, QStringLiteral("SR"), 1)->isVisible());
+        QVERIFY(!label(window, QStringLiteral("Hint"), 1)->isVisible());
+        auto *remaining = find<QComboBox>(window, QStringLiteral("RemQns"));
+        QCOMPARE(remaining->findText(QStringLiteral("1")), -1);
+        QVERIFY(remaining->findText(QStringLiteral("3")) >= 0);
+        QCOMPARE(find<QLabel>(window, QStringLiteral("lblAnsweredQ"))->text(), QStringLiteral("2"));
+
+        // A blank slot has nothing to be told.
+        window->jumpToQuestion(2);
+        QVERIFY(!box(window, 1)->isReadOnly());
+        QCOMPARE(boxColour(box(window, 1)), QColor(Qt::white));
+        QVERIFY(!label(window, QStringLiteral("Hint"), 1)->isVisible());
+        QVERIFY(!label(window, QStringLiteral("FR"), 1)->isVisible());
+
+        // Wrong ones say why, under their box, and the box carries the hint
+        // for a screen reader; the answer itself is never given away.
+        const QList<std::tuple<int, int, QString, QString>> hinted{
+            {3, 1, kSimplest, QStringLiteral("5/6")}, {8, 1, kOrder, QStringLiteral("5:6")}, {9, 2, kRepeated, QStringLiteral("9")}};
+        for (const auto &[question, k, hint, answer] : hinted) {
+            window->jumpToQuestion(question);
+            QLabel *hintLabel = label(window, QStringLiteral("Hint"), k);
+            QVERIFY2(hintLabel->isVisible(), qPrintable(hint));
+            QCOMPARE(hintLabel->text(), hint);
+            QVERIFY(!hintLabel->accessibleName().isEmpty());
+            QVERIFY2(box(window, k)->accessibleDescription().contains(hint), qPrintable(box(window, k)->accessibleDescription()));
+            QVERIFY(!hint.contains(answer));
+            auto *panel = find<SlotPanel>(window, QStringLiteral("Frame%1").arg(k));
+            QVERIFY(hintLabel->geometry().top() > box(window, k)->geometry().bottom());
+            QVERIFY(hintLabel->geometry().bottom() < panel->height());
+            QTest::keyClicks(box(window, k), answer);
+        }
+        // On question 9 the group's first slot was right and stays; the
+        // second's hint makes its panel taller, and nothing overlaps it.
+        QVERIFY(box(window, 1)->isReadOnly());
+        QCOMPARE(box(window, 1)->text(), QStringLiteral("10"));
+        QCOMPARE(boxColour(box(window, 1)), kCarriedOver);
+        QVERIFY(!box(window, 2)->isReadOnly());
+        QVERIFY(find<SlotPanel>(window, QStringLiteral("Frame2"))->height() > Px(SlotPanel::kHeightTwips));
+
+        m_dialogs->will({QStringLiteral("Yes")});
+        click(window, QStringLiteral("ToolBar02"));
+        QCOMPARE(m_dialogs->seen.constLast(), kMarkingBlank);
+        QVERIFY(window->isMarked());
+
+        QStringList secondAnswers(slotCount);
+        secondAnswers[0] = QStringLiteral("600000");
+        secondAnswers[2] = QStringLiteral("5/6");
+        secondAnswers[7] = QStringLiteral("5:6");
+        secondAnswers[8] = QStringLiteral("10");
+        secondAnswers[9] = QStringLiteral("9");
+        QCOMPARE(paperRecord(ProgressFile::Second, 2, 131, slotCount), secondAnswers);
+        QStringList secondResults(slotCount, QStringLiteral("N"));
+        int score = 0;
+        for (int i : {0, 2, 7, 8, 9}) {
+            secondResults[i] = QStringLiteral("Y");
+            score += content.marks.at(i);
+        }
+        QCOMPARE(paperRecord(ProgressFile::SecondResults, 2, 131, slotCount), secondResults);
+        const QString percent = percentText(score, content.totalMarks);
+        QCOMPARE(window->score(), score);
+        QCOMPARE(find<QLabel>(window, QStringLiteral("PScoring"))->text(), percent);
+
+        // Only SSE and SST of this paper changed; the first attempt and the trend did not.
+        const RecordFile marksAfter = RecordFile::fromFile(file(ProgressFile::Marks, 2));
+        for (const char *key : {"FSE", "LTM", "CDD", "FST"})
+            QCOMPARE(marksAfter.line(QLatin1String(key)), marksBefore.line(QLatin1String(key)));
+        const SubjectProgress summary = readSubjectProgress(m_folder, 2, m_catalogue.code, 35);
+        for (int p = 0; p < 35; ++p) {
+            QCOMPARE(summary.secondScores().at(p), p == 30 ? percent : QString());
+            QCOMPARE(summary.isMarked(SummaryField::SecondState, p), p == 30);
+        }
+        QCOMPARE(kwtest::readAll(file(ProgressFile::Trend, 2)), trendBytes);
+        QCOMPARE(kwtest::readAll(file(ProgressFile::First, 2)), firstAnswersBytes);
+        QCOMPARE(kwtest::readAll(file(ProgressFile::FirstResults, 2)), firstResultsBytes);
+
+        // The marked display: this attempt's marks, model answers beside the
+        // wrong slots only, no hints.
+        QCOMPARE(window->currentQuestion(), 9);
+        for (int k = 1; k <= 2; ++k) {
+            QVERIFY(box(window, k)->isReadOnly());
+            QVERIFY(label(window, QStringLiteral("SR"), k)->isVisible());
+            QCOMPARE(label(window, QStringLiteral("SR"), k)->text(), QStringLiteral("Y"));
+            QVERIFY(!label(window, QStringLiteral("FR"), k)->isVisible());
+            QVERIFY(!find<QLineEdit>(window, QStringLiteral("M%1").arg(k))->isVisible());
+            QVERIFY(!label(window, QStringLiteral("Hint"), k)->isVisible());
+        }
+        QVERIFY(!find<QWidget>(window, QStringLiteral("TxtRem"))->isVisible());
+        QVERIFY(!find<PictureButton>(window, QStringLiteral("ToolBar02"))->isEnabled());
+        window->jumpToQuestion(10);
+        QCOMPARE(label(window, QStringLiteral("SR"), 1)->text(), QStringLiteral("N"));
+        QCOMPARE(label(window, QStringLiteral("SR"), 2)->text(), QStringLiteral("N"));
+        QVERIFY(find<QLineEdit>(window, QStringLiteral("M1"))->isVisible());
+        QCOMPARE(find<QLineEdit>(window, QStringLiteral("M1"))->text(), QStringLiteral("5/12"));
+        QVERIFY(find<QLineEdit>(window, QStringLiteral("M2"))->isVisible());
+        QCOMPARE(find<QLineEdit>(window, QStringLiteral("M2"))->text(), QStringLiteral("3 11/24"));
+        window->jumpToQuestion(1);
+        QCOMPARE(boxColour(box(window, 1)), kCarriedOver);
+        QVERIFY(!find<QLineEdit>(window, QStringLiteral("M1"))->isVisible());
+
+        m_dialogs->will({QStringLiteral("Yes")});
+        click(window, QStringLiteral("ToolBar04"));
+        QTRY_VERIFY(!contents.practiceWindow());
+        QCOMPARE(contents.homePage()->secondScore(1)->text(), percent);
+        QCOMPARE(m_dialogs->pending(), 0);
+
+        // Reopened, the marked second attempt goes straight to its marked display.
+        click(contents.homePage(), QStringLiteral("P1b"));
+        window = contents.practiceWindow();
+        QVERIFY(window);
+        QVERIFY(window->isMarked());
+        QCOMPARE(find<QLabel>(window, QStringLiteral("PScoring"))->text(), percent);
+        QVERIFY(label(window, QStringLiteral("SR"), 1)->isVisible());
+    }
+
+    void aSecondAttemptNeedsAMarkedFirst()
+    {
+        const QByteArray before = kwtest::readAll(file(ProgressFile::Second, 1));
+        QVERIFY(!open(1, 101, Attempt::second()));
+        QCOMPARE(m_dialogs->seen.size(), 1);
+        QVERIFY2(m_dialogs->seen.constFirst().contains(QStringLiteral("before its first attempt has been marked")),
+                 qPrintable(m_dialogs->seen.constFirst()));
+        QCOMPARE(m_refreshes, 0);
+        QCOMPARE(kwtest::readAll(file(ProgressFile::Second, 1)), before);
+        QVERIFY(QDir(m_folder).entryList({QStringLiteral("temppaper*")}).isEmpty());
+    }
+
+    // The second attempt has no clock, no dates and no trend; its bottom bar
+    // shows its own picture.
+    void aSecondAttemptIsNotTimed()
+    {
+        markFirstAttempt(1, 101, {});
+        PracticeWindow *window = open(1, 101, Attempt::second());
+        QVERIFY(window);
+        for (const char *name : {"lblClock", "LTime", "ETime", "lblDate", "Bot2", "PScoringL"})
+            QVERIFY2(!window->findChild<QWidget *>(QLatin1String(name)), name);
+        QCOMPARE(find<QLabel>(window, QStringLiteral("Bot1"))->pixmap().toImage(),
+                 m_pictures->get(QStringLiteral("bottombg1.bmp")).toImage());
+        QCOMPARE(find<QLabel>(window, QStringLiteral("Bot3"))->pixmap().toImage(),
+                 m_pictures->get(QStringLiteral("bottombg3.bmp")).toImage());
+        for (const QTimer *timer : window->findChildren<QTimer *>())
+            QVERIFY(!timer->isActive());
+        const QByteArray trend = kwtest::readAll(file(ProgressFile::Trend, 1));
+        m_clock.advance(600);
+        m_dialogs->will({QStringLiteral("Yes")});
+        window->mark();
+        QVERIFY(window->isMarked());
+        const SubjectProgress summary = readSubjectProgress(m_folder, 1, m_catalogue.code, 35);
+        QCOMPARE(summary.times().at(0), QStringLiteral("0:1:30")); // the first attempt's, kept
+        QCOMPARE(summary.dates().at(0), QStringLiteral("08/12/2026"));
+        QCOMPARE(summary.secondScores().at(0), QStringLiteral("0"));
+        QCOMPARE(kwtest::readAll(file(ProgressFile::Trend, 1)), trend);
+    }
+
+    void anAllRightFirstAttemptIsCarriedOverWhole()
+    {
+        const PaperMarking first = markFirstAttemptAllRight(1, 101);
+        PracticeWindow *window = open(1, 101, Attempt::second());
+        QVERIFY(window);
+        const PaperContent &content = window->session()->content();
+        QCOMPARE(first.score, content.totalMarks);
+        QCOMPARE(find<QComboBox>(window, QStringLiteral("RemQns"))->count(), 0);
+        for (int question = 1; question <= content.questionCount(); ++question) {
+            window->jumpToQuestion(question);
+            for (int k = 1; k <= content.slotCounts.at(question - 1); ++k) {
+                QVERIFY(!box(window, k)->text().isEmpty());
+                QVERIFY(box(window, k)->isReadOnly());
+                QCOMPARE(boxColour(box(window, k)), kCarriedOver);
+                QCOMPARE(label(window, QStringLiteral("FR"), k)->text(), QStringLiteral("Y"));
+            }
+        }
+        m_dialogs->will({QStringLiteral("Yes")});
+        window->mark();
+        QCOMPARE(m_dialogs->seen, QStringList{kMarking});
+        QCOMPARE(window->score(), content.totalMarks);
+        QCOMPARE(find<QLabel>(window, QStringLiteral("PScoring"))->text(), QStringLiteral("100"));
+    }
+
+    // English paper 101: three questions of five slots each. Slots right the
+    // first time are carried over; the rest are answered (or not) now.
+    void carriedOverSlotsAreNeverLeftToDo_data()
+    {
+        QTest::addColumn<QList<int>>("right");     // right the first time
+        QTest::addColumn<QList<int>>("answered");  // answered in this attempt
+        QTest::addColumn<QString>("spacesOnly");   // a right first answer stored as spaces, "" for none
+        QTest::addColumn<QList<int>>("remaining");
+        QTest::addColumn<int>("firstEmpty");
+        QTest::newRow("nothing right, nothing answered") << QList<int>{} << QList<int>{} << "" << QList<int>{1, 2, 3} << 1;
+        QTest::newRow("question 1 right: never listed") << QList<int>{1, 2, 3, 4, 5} << QList<int>{} << "" << QList<int>{2, 3} << 6;
+        QTest::newRow("the rest answered: nothing empty")
+            << QList<int>{1, 4, 9} << QList<int>{2, 3, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15} << "" << QList<int>{} << 0;
+        QTest::newRow("one left in question 3") << QList<int>{1, 4, 9} << QList<int>{2, 3, 5, 6, 7, 8, 10, 11, 12, 13, 14}
+                                                << "" << QList<int>{3} << 15;
+        QTest::newRow("carried-over spaces still count as done")
+            << QList<int>{7} << QList<int>{1, 2, 3, 4, 5, 6, 8, 9, 10, 11, 12, 13, 14, 15} << "  " << QList<int>{} << 0;
+    }
+
+    void carriedOverSlotsAreNeverLeftToDo()
+    {
+        QFETCH(QList<int>, right);
+        QFETCH(QList<int>, answered);
+        QFETCH(QString, spacesOnly);
+        QFETCH(QList<int>, remaining);
+        QFETCH(int, firstEmpty);
+        const FileWriter writer;
+        const PaperAddress address{m_folder, 1, m_catalogue.code, 35, 101};
+        PaperSession first(address, Attempt::first(), writer);
+        const int slotCount = first.content().slotCount();
+        QStringList results(slotCount, QStringLiteral("N"));
+        for (int slot : right) {
+            first.answers[slot - 1] = spacesOnly.isEmpty() ? QStringLiteral("right") : spacesOnly;
+            results[slot - 1] = QStringLiteral("Y");
+        }
+        first.saveAnswers();
+        recordFirstMarking(m_folder, 1, m_catalogue.code, 35, 1, results, QStringLiteral("50"), QStringLiteral("0:1:0"),
+                           QStringLiteral("08/12/2026"), writer);
+
+        PaperSession second(address, Attempt::second(), writer);
+        for (int slot = 1; slot <= slotCount; ++slot) {
+            QCOMPARE(second.carriedOver(slot), right.contains(slot));
+            QCOMPARE(second.results.at(slot - 1), right.contains(slot) ? Verdict::Right : Verdict::Unmarked);
+        }
+        for (int slot : answered)
+            second.answers[slot - 1] = QStringLiteral("now");
+        QCOMPARE(second.remainingQuestions(), remaining);
+        QCOMPARE(second.firstEmptySlot(), firstEmpty);
+    }
+
+    // A question of twenty slots: the second attempt stacks them edge to edge.
+    void manySlotsStackEdgeToEdge()
+    {
+        markFirstAttempt(1, 135, {});
+        PracticeWindow *window = open(1, 135, Attempt::second());
+        QVERIFY(window);
+        window->jumpToQuestion(23);
+        for (int k = 1; k <= 20; ++k) {
+            auto *panel = find<SlotPanel>(window, QStringLiteral("Frame%1").arg(k));
+            QVERIFY(panel->isVisible());
+            QCOMPARE(panel->y(), Px(50 + (k - 1) * 375));
+            if (k > 1) {
+                auto *above = find<SlotPanel>(window, QStringLiteral("Frame%1").arg(k - 1));
+                QCOMPARE(panel->y(), above->y() + above->height());
+            }
+        }
+    }
+
+    // An alternatives slot judged wrong shows its first alternative.
+    void alternativesShowTheirFirstAsTheModel()
+    {
+        markFirstAttempt(2, 131, {});
+        PracticeWindow *window = open(2, 131, Attempt::second());
+        QVERIFY(window);
+        const PaperContent &content = window->session()->content();
+        m_dialogs->will({QStringLiteral("Yes")});
+        window->mark();
+        QVERIFY(window->isMarked());
+        int seen = 0;
+        for (int question = 1; question <= content.questionCount(); ++question) {
+            window->jumpToQuestion(question);
+            const int offset = content.firstSlotOf(question) - 1;
+            for (int k = 1; k <= content.slotCounts.at(question - 1); ++k) {
+                if (content.types.at(offset + k - 1) != SlotType::Alternatives)
+                    continue;
+                auto *model = find<QLineEdit>(window, QStringLiteral("M%1").arg(k));
+                QVERIFY(model->isVisible());
+                QCOMPARE(model->text(), alternativesOf(content.keys.at(offset + k - 1)).constFirst());
+                ++seen;
+            }
+        }
+        QVERIFY(seen >= 3);
+    }
+
+    void keyboardAloneWorksASecondAttempt()
+    {
+        // English paper 101: (a) of question 1 was right the first time.
+        const PaperMarking first = markFirstAttemptAllRight(1, 101);
+        QCOMPARE(first.results.at(0), Verdict::Right);
+        {
+            const FileWriter writer;
+            PaperSession session({m_folder, 1, m_catalogue.code, 35, 101}, Attempt::first(), writer);
+            QStringList results(session.content().slotCount(), QStringLiteral("N"));
+            results[0] = QStringLiteral("Y");
+            recordFirstMarking(m_folder, 1, m_catalogue.code, 35, 1, results, QStringLiteral("6.7"), QStringLiteral("0:1:0"),
+                               QStringLiteral("08/12/2026"), writer);
+        }
+        PracticeWindow *window = open(1, 101, Attempt::second());
+        QVERIFY(window);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        // The first box the pupil can change has the focus.
+        QCOMPARE(window->focusWidget(), box(window, 2));
+        QTest::keyClicks(window->focusWidget(), QStringLiteral("two"));
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(window->focusWidget(), box(window, 3));
+        QTest::keyClick(window->focusWidget(), Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(window->currentQuestion(), 2);
+        QCOMPARE(window->focusWidget(), box(window, 1));
+        QTest::keyClicks(window->focusWidget(), QStringLiteral("six"));
+        QTest::keyClick(window->focusWidget(), Qt::Key_B, Qt::AltModifier);
+        QCOMPARE(box(window, 2)->text(), QStringLiteral("two"));
+        m_dialogs->will({QStringLiteral("Yes")});
+        QTest::keyClick(window->focusWidget(), Qt::Key_M, Qt::ControlModifier);
+        QCOMPARE(m_dialogs->seen, QStringList{kMarkingBlank});
+        QVERIFY(window->isMarked());
+        QStringList answers = paperRecord(ProgressFile::Second, 1, 101, window->session()->content().slotCount());
+        QCOMPARE(answers.at(1), QStringLiteral("two"));
+        QCOMPARE(answers.at(5), QStringLiteral("six"));
+        QVERIFY(!answers.at(0).isEmpty());
+        QCOMPARE(answers.at(0), window->session()->firstAnswers().at(0));
+        // The window manager gives the window back its activation once the
+        // dialog is gone; the headless platform leaves that to the test.
+        window->activateWindow();
+        QTRY_COMPARE(QGuiApplication::focusWindow(), window->windowHandle());
+        m_dialogs->will({QStringLiteral("Yes")});
+        QTest::keyClick(window->focusWidget(), Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY2(!m_window, qPrintable(m_dialogs->seen.join(QLatin1Char('\n'))));
+        QCOMPARE(m_refreshes, 1);
+    }
+
+    // The long-answer box wraps what the pupil types over its whole height,
+    // in either attempt, and still holds one line.
+    void longAnswersWrapWhileTyped_data()
+    {
+        QTest::addColumn<int>("attempt");
+        QTest::newRow("first attempt") << 1;
+        QTest::newRow("second attempt") << 2;
+    }
+
+    void longAnswersWrapWhileTyped()
+    {
+        QFETCH(int, attempt);
+        if (attempt == 2)
+            markFirstAttempt(1, 103, {});
+        PracticeWindow *window = open(1, 103, attempt == 1 ? Attempt::first() : Attempt::second());
+        QVERIFY(window);
+        window->jumpToQuestion(13);
+        AnswerBox *answer = box(window, 1);
+        QVERIFY(answer->isWrapping());
+        QVERIFY(!box(window, 2)->isWrapping());
+        const QString words = QStringLiteral("The children walked all the way along the river to the old mill and back");
+        answer->setFocus();
+        QTest::keyClicks(answer, words);
+        QTest::keyClick(answer, Qt::Key_Return);
+        QCOMPARE(answer->text(), words);
+        const QList<QRectF> lines = answer->wrappedLines();
+        QVERIFY2(lines.size() >= 3, qPrintable(QString::number(lines.size())));
+        for (const QRectF &line : lines) {
+            QVERIFY(line.left() >= 0 && line.right() <= answer->width());
+            QVERIFY(line.top() >= 0 && line.bottom() <= answer->height());
+        }
+        // The whole answer is in view, its start included, with the cursor at its end.
+        QCOMPARE(answer->cursorPosition(), words.size());
+        QVERIFY(lines.constFirst().top() >= 0);
+        // Up moves to the line above, as in a text area.
+        QTest::keyClick(answer, Qt::Key_Up);
+        QVERIFY(answer->cursorPosition() < words.size());
+        window->previousQuestion();
+        QVERIFY(!box(window, 1)->isWrapping());
+        window->nextQuestion();
+        QCOMPARE(paperRecord(attempt == 1 ? ProgressFile::First : ProgressFile::Second, 1, 103,
+                             window->session()->content().slotCount())
+                     .at(window->session()->content().firstSlotOf(13) - 1),
+                 words);
     }
 
     void anEarlierYesNeverAnswersALaterQuestion()
