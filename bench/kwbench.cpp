@@ -1,6 +1,9 @@
-// Measures the practice window on the real course, headless, in an
-// application folder of its own that is removed afterwards. Prints one line
-// per figure: name value unit.
+// Measures the player on the real course, headless, in folders of its own
+// that are removed afterwards. Prints one line per figure: name value unit.
+//
+// Start-up is timed from process start: kwbench starts copies of itself that
+// open the main window (or, for comparison, an empty window) and say so on
+// standard output as soon as it is shown.
 
 #include "checking/marking.h"
 #include "data/clock.h"
@@ -9,11 +12,14 @@
 #include "mainwindow/mainwindow.h"
 #include "practice/practicewindow.h"
 #include "practice/questionviewer.h"
+#include "startup/startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <sys/resource.h>
 
@@ -66,6 +72,115 @@ Largest largestPaper(const Catalogue &catalogue)
     return largest;
 }
 
+const char kShown[] = "shown";
+const QString kMainWindowRole = QStringLiteral("--startup-main-window");
+const QString kEmptyWindowRole = QStringLiteral("--startup-empty-window");
+constexpr int kStartupRounds = 7;
+
+// Shows window, then tells the measuring copy and leaves at once.
+int announceShown(QWidget &window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window, 30000))
+        return 1;
+    std::printf("%s\n", kShown);
+    std::fflush(stdout);
+    return 0;
+}
+
+// What the player does from its start until its main window is shown with
+// the first subject loaded, with the data folder given on its command line.
+int startMainWindow(int argc, char *argv[], const QString &folderPath)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kwpractice"));
+    QApplication::setOrganizationName(QStringLiteral("Kestrelworks"));
+    const FileWriter writer;
+    const DataFolder folder = givenDataFolder(folderPath, writer);
+    if (folder.path.isEmpty())
+        return 1;
+    SystemClock clock;
+    MainWindowContext context;
+    context.folder = folder.path;
+    context.clock = &clock;
+    context.writer = &writer;
+    context.ask = [](const QString &, const QString &text, const QStringList &) {
+        std::fprintf(stderr, "kwbench: asked \"%s\"\n", qPrintable(text));
+        return 0;
+    };
+    MainWindow window(context);
+    if (window.chosenSubject() == 0) {
+        std::fprintf(stderr, "kwbench: no subject was loaded\n");
+        return 1;
+    }
+    return announceShown(window);
+}
+
+int startEmptyWindow(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(760, 560);
+    return announceShown(window);
+}
+
+// Milliseconds from starting a copy of kwbench in role until it says its
+// window is shown; negative, with the reason on standard error, when it
+// never does or does not end cleanly.
+double timeStart(const QStringList &role)
+{
+    QProcess copy;
+    copy.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer timer;
+    timer.start();
+    copy.start(QCoreApplication::applicationFilePath(), role);
+    while (copy.waitForReadyRead(30000)) {
+        if (copy.canReadLine() && copy.readLine().trimmed() == kShown) {
+            const double elapsed = timer.nsecsElapsed() / 1e6;
+            if (copy.waitForFinished(30000) && copy.exitStatus() == QProcess::NormalExit && copy.exitCode() == 0)
+                return elapsed;
+            std::fprintf(stderr, "kwbench: %s showed its window but did not end cleanly (%s)\n",
+                         qPrintable(role.constFirst()),
+                         copy.exitStatus() == QProcess::CrashExit ? "it crashed" : "status not 0");
+            return -1;
+        }
+    }
+    std::fprintf(stderr, "kwbench: %s never showed its window\n", qPrintable(role.constFirst()));
+    copy.kill();
+    copy.waitForFinished();
+    return -1;
+}
+
+struct StartupTimes {
+    double firstRun = 0;  // an empty data folder: everything written out
+    double laterRun = 0;  // the same folder again
+    double emptyWindow = 0;
+};
+
+// Each round starts the player on a new empty folder, then again on the same
+// folder, then an empty window; medians of every kind.
+bool measureStartup(StartupTimes *times)
+{
+    QList<double> first, later, empty;
+    for (int round = 0; round < kStartupRounds; ++round) {
+        QTemporaryDir folder;
+        if (!folder.isValid())
+            return false;
+        const QString data = folder.filePath(QStringLiteral("data"));
+        first.append(timeStart({kMainWindowRole, data}));
+        if (first.last() < 0)
+            return false;
+        later.append(timeStart({kMainWindowRole, data}));
+        if (later.last() < 0)
+            return false;
+        empty.append(timeStart({kEmptyWindowRole}));
+        if (empty.last() < 0)
+            return false;
+    }
+    *times = {median(first), median(later), median(empty)};
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -74,7 +189,22 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
+    const QString role = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (role == kMainWindowRole && argc == 3)
+        return startMainWindow(argc, argv, QString::fromLocal8Bit(argv[2]));
+    if (role == kEmptyWindowRole)
+        return startEmptyWindow(argc, argv);
+
     QApplication app(argc, argv);
+
+    StartupTimes startup;
+    if (!measureStartup(&startup))
+        return 1;
+    print("startup_ms_first_run", startup.firstRun, "ms");
+    print("startup_ms_later_run", startup.laterRun, "ms");
+    print("startup_ms_empty_window", startup.emptyWindow, "ms");
+    print("startup_ratio_first_run", startup.firstRun / startup.emptyWindow, "x");
+    print("startup_ratio_later_run", startup.laterRun / startup.emptyWindow, "x");
 
     QTemporaryDir folder;
     if (!folder.isValid()) {

@@ -4,6 +4,7 @@
 #include "chrome/clicklabel.h"
 #include "chrome/pictures.h"
 
+#include <QDir>
 #include <QLabel>
 
 namespace kw {
@@ -53,11 +54,22 @@ AboutPage::AboutPage(const Pictures &pictures, QWidget *parent) : QWidget(parent
     m_link->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline;"));
     m_link->setGeometry(20, platform->geometry().bottom() + 50, 708, 26);
     connect(m_link, &ClickLabel::clicked, this, [this]() { emit linkClicked(kMakerHomePage); });
+
+    m_resultsFolder = centred(this, QStringLiteral("ResultsFolder"), QString(), m_link->geometry().bottom() + 30,
+                              1.0, false);
+    m_resultsFolder->setWordWrap(true);
+    m_resultsFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_resultsFolder->setGeometry(m_resultsFolder->geometry().adjusted(0, 0, 0, m_resultsFolder->height()));
 }
 
 void AboutPage::setProductTitle(const QString &title)
 {
     m_title->setText(title);
+}
+
+void AboutPage::setResultsFolder(const QString &folder)
+{
+    m_resultsFolder->setText(QStringLiteral("Your results are kept in %1").arg(QDir::toNativeSeparators(folder)));
 }
 
 } // namespace kw

@@ -13,8 +13,8 @@ class Pictures;
 // The maker's web page, which the about page's link opens.
 inline const QUrl kMakerHomePage(QStringLiteral("https://www.kestrelworks.com/"));
 
-// The about page of the Help tab: logo, product title, version and the link
-// to the maker's web page.
+// The about page of the Help tab: logo, product title, version, the link
+// to the maker's web page and where the results are kept.
 class AboutPage : public QWidget {
     Q_OBJECT
 
@@ -22,7 +22,10 @@ public:
     AboutPage(const Pictures &pictures, QWidget *parent = nullptr);
 
     void setProductTitle(const QString &title);
+    // Names the folder the pupil's results are kept in.
+    void setResultsFolder(const QString &folder);
     ClickLabel *link() const { return m_link; }
+    QLabel *resultsFolder() const { return m_resultsFolder; }
 
 signals:
     // The pupil clicked the link.
@@ -31,6 +34,7 @@ signals:
 private:
     QLabel *m_title = nullptr;
     ClickLabel *m_link = nullptr;
+    QLabel *m_resultsFolder = nullptr;
 };
 
 } // namespace kw

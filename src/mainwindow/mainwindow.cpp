@@ -97,7 +97,7 @@ bool MainWindow::subjectUsable(int subject) const
 void MainWindow::prepare()
 {
     removeLeftovers(m_context.folder);
-    extractGraphics(m_context.folder, *m_context.writer);
+    extractGraphics(m_context.folder);
     m_pictures = new Pictures(m_context.folder + QStringLiteral("/Graphics"));
     setWindowIcon(QIcon(m_pictures->get(QStringLiteral("KWicon.ico"))));
 

@@ -13,6 +13,10 @@
 
 #include <algorithm>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace kw {
 
 namespace {
@@ -96,17 +100,63 @@ QString savedTarget(const QString &temporary)
     return FileWriter::isTemporaryOf(temporary, target) ? target : QString();
 }
 
+// Whether the plain file at path holds exactly bytes. Never follows a link
+// nor waits on a pipe.
+bool holdsExactly(const QString &path, const QByteArray &bytes)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    bool same = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size == bytes.size();
+    if (same) {
+        QFile file;
+        same = file.open(fd, QIODevice::ReadOnly) && file.readAll() == bytes;
+    }
+    ::close(fd);
+    return same;
+}
+
+// Writes one skin graphic. Start-up checks and writes every graphic again,
+// so one torn by a crash or a power cut is put right at the next start:
+// unlike a progress file, a graphic need not wait for the disk, and one
+// already holding the program's bytes is left untouched. It is written in
+// place, so it never writes through a link, over anything but a plain file,
+// nor over a file that has another name elsewhere (a hard link).
+bool writeGraphic(const QString &path, const QByteArray &bytes)
+{
+    if (holdsExactly(path, bytes))
+        return true;
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    bool written = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_nlink == 1
+                   && ::ftruncate(fd, 0) == 0;
+    if (written) {
+        QFile file;
+        written = file.open(fd, QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+    }
+    return ::close(fd) == 0 && written;
+}
+
 } // namespace
 
 DataFolder chooseDataFolder(const QString &appFolder, const QString &userFolder, const FileWriter &writer)
 {
-    if (canWriteIn(appFolder, writer))
+    const bool installed = appFolder.isEmpty();
+    if (!installed && canWriteIn(appFolder, writer))
         return {appFolder, {}, {}};
     if (!canWriteIn(userFolder, writer))
         return {QString(), {},
-                QStringLiteral("Your results cannot be saved: neither the program's folder nor your own data "
-                               "folder can be written to. Ask an adult to check the installation.")};
-    if (!holdsProgressFiles(appFolder) || holdsProgressFiles(userFolder))
+                installed ? QStringLiteral("Your results cannot be saved: your own data folder (%1) cannot be "
+                                           "written to. Ask an adult to check it.")
+                                .arg(QDir::toNativeSeparators(userFolder))
+                          : QStringLiteral("Your results cannot be saved: neither the program's folder nor your "
+                                           "own data folder can be written to. Ask an adult to check the "
+                                           "installation.")};
+    if (installed || !holdsProgressFiles(appFolder) || holdsProgressFiles(userFolder))
         return {userFolder, {}, {}};
     try {
         return {userFolder, copyProgressFiles(appFolder, userFolder, writer), {}};
@@ -119,14 +169,30 @@ DataFolder chooseDataFolder(const QString &appFolder, const QString &userFolder,
     }
 }
 
-QStringList extractGraphics(const QString &folder, const FileWriter &writer)
+DataFolder givenDataFolder(const QString &folder, const FileWriter &writer)
+{
+    const QString path = QFileInfo(folder).absoluteFilePath();
+    if (folder.isEmpty() || !canWriteIn(path, writer))
+        return {QString(), {},
+                QStringLiteral("Your results cannot be saved in %1: the folder cannot be created or written to.")
+                    .arg(QDir::toNativeSeparators(path))};
+    return {QDir::cleanPath(path), {}, {}};
+}
+
+bool isInstalledProgramFolder(const QString &appFolder, const QString &installedMarker)
+{
+    return !appFolder.isEmpty() && QFileInfo(QDir(appFolder).filePath(installedMarker)).isFile();
+}
+
+QStringList extractGraphics(const QString &folder)
 {
     const QString graphics = folder + QStringLiteral("/Graphics");
     QDir().mkpath(graphics);
     QStringList failed;
     for (const SkinFile &file : kSkinFiles) {
         const QString name = QString::fromLatin1(file.name);
-        if (extractResourceToFile(file.id, QStringLiteral("Custom"), graphics + QLatin1Char('/') + name, writer) != 0)
+        QFile resource(resourcePath(file.id, QStringLiteral("Custom")));
+        if (!resource.open(QIODevice::ReadOnly) || !writeGraphic(graphics + QLatin1Char('/') + name, resource.readAll()))
             failed.append(name);
     }
     return failed;
@@ -142,8 +208,9 @@ void removeLeftovers(const QString &folder)
             QFile::remove(dir.filePath(name));
     }
 
-    // Graphics are written through the writer too; a link standing for the
-    // folder is not followed.
+    // Earlier versions wrote the graphics through the writer, which can have
+    // left its unfinished saves there; a link standing for the folder is not
+    // followed.
     const QString graphicsPath = dir.filePath(QStringLiteral("Graphics"));
     const QFileInfo graphicsInfo(graphicsPath);
     if (!graphicsInfo.isDir() || graphicsInfo.isSymLink())
