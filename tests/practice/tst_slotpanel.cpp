@@ -63,6 +63,59 @@ private slots:
         panel.setLongAnswer(false);
         QVERIFY(panel.unitLabel()->isVisible());
     }
+
+    // A hint sits under the box; a one-line panel grows to hold it, a long
+    // one has the room already.
+    void hintHasItsOwnRoom_data()
+    {
+        QTest::addColumn<bool>("longAnswer");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<bool>("grows");
+        QTest::newRow("one line, no hint") << false << QString() << false;
+        QTest::newRow("one line, short hint") << false << QStringLiteral("Type the number only") << true;
+        QTest::newRow("one line, hint over two lines")
+            << false << QStringLiteral("That is not a number: type it in digits, like 12 or 3.5") << true;
+        QTest::newRow("long answer, hint") << true << QStringLiteral("Type the number only") << false;
+    }
+    void hintHasItsOwnRoom()
+    {
+        QFETCH(bool, longAnswer);
+        QFETCH(QString, hint);
+        QFETCH(bool, grows);
+        SlotPanel panel(3);
+        panel.show();
+        panel.setLongAnswer(longAnswer);
+        const int plain = panel.heightTwips();
+        QCOMPARE(plain, longAnswer ? SlotPanel::kLongHeightTwips : SlotPanel::kHeightTwips);
+        panel.setHint(hint);
+        QLabel *label = panel.hintLabel();
+        QCOMPARE(label->objectName(), QStringLiteral("Hint3"));
+        QCOMPARE(label->isVisible(), !hint.isEmpty());
+        QCOMPARE(panel.heightTwips() > plain, grows);
+        QCOMPARE(panel.height(), Px(panel.heightTwips()));
+        if (!hint.isEmpty()) {
+            QVERIFY(label->geometry().top() > panel.answerBox()->geometry().bottom());
+            QVERIFY(label->geometry().bottom() < panel.height());
+            QVERIFY(label->geometry().right() < panel.width());
+            // The whole hint fits its label, however many lines it takes.
+            QVERIFY(label->height() >= label->heightForWidth(label->width()));
+        }
+        panel.setHint(QString());
+        QCOMPARE(panel.heightTwips(), plain);
+        QVERIFY(!label->isVisible());
+    }
+
+    void onlyTheLongBoxWraps()
+    {
+        SlotPanel panel(1);
+        panel.show();
+        QVERIFY(!panel.answerBox()->isWrapping());
+        panel.setLongAnswer(true);
+        QVERIFY(panel.answerBox()->isWrapping());
+        QCOMPARE(panel.answerBox()->objectName(), QStringLiteral("FA1"));
+        panel.setLongAnswer(false);
+        QVERIFY(!panel.answerBox()->isWrapping());
+    }
 };
 
 QTEST_MAIN(TestSlotPanel)
