@@ -4,12 +4,17 @@
 // Start-up is timed from process start: kwbench starts copies of itself that
 // open the main window (or, for comparison, an empty window) and say so on
 // standard output as soon as it is shown.
+//
+// The idle processor time comes from copies too: one with the main and a
+// practice window open, then kwidlefloor, each left 20 s without input.
+// kwbench --idle measures only that.
 
 #include "checking/marking.h"
 #include "data/clock.h"
 #include "data/filewriter.h"
 #include "data/papercontent.h"
 #include "mainwindow/mainwindow.h"
+#include "practice/papersession.h"
 #include "practice/practicewindow.h"
 #include "practice/questionviewer.h"
 #include "startup/startup.h"
@@ -25,6 +30,8 @@
 
 #include <algorithm>
 #include <cstdio>
+
+#include "idlecpu.h"
 
 using namespace kw;
 
@@ -181,6 +188,95 @@ bool measureStartup(StartupTimes *times)
     return true;
 }
 
+const QString kIdlePlayerRole = QStringLiteral("--idle-player");
+const QString kIdleOnly = QStringLiteral("--idle");
+
+// The player with its main window and a practice window open on the first
+// paper of the first subject, left alone: prints the first question's id,
+// then how much processor time it used while waiting.
+int idlePlayer(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTemporaryDir folder;
+    if (!folder.isValid())
+        return 1;
+    SystemClock clock;
+    const FileWriter writer;
+    MainWindowContext context;
+    context.folder = folder.path();
+    context.clock = &clock;
+    context.writer = &writer;
+    context.ask = [](const QString &, const QString &text, const QStringList &) {
+        std::fprintf(stderr, "kwbench: asked \"%s\"\n", qPrintable(text));
+        return 0;
+    };
+    MainWindow contents(context);
+    if (contents.chosenSubject() == 0)
+        return 1;
+    contents.show();
+    contents.openPaper(0, 1);
+    PracticeWindow *window = contents.practiceWindow();
+    if (!window || !waitForPage(window))
+        return 1;
+    window->activateWindow();
+    std::printf("page %s\n", qPrintable(window->session()->content().questionIds.value(0)));
+    std::fflush(stdout);
+    const QByteArray line = kwbench::idleCpuLine(kwbench::measureIdleCpu(kwbench::kIdleSeconds));
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    std::fflush(stdout);
+    window->unload();
+    return 0;
+}
+
+// Runs a measuring copy and reads its idle line (and the page it showed).
+bool runIdleCopy(const QString &program, const QStringList &arguments, kwbench::IdleCpu *figures,
+                 QByteArray *page = nullptr)
+{
+    QProcess copy;
+    copy.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    copy.start(program, arguments);
+    bool read = false;
+    while (!read && copy.waitForReadyRead(120000)) {
+        while (copy.canReadLine()) {
+            const QByteArray line = copy.readLine().trimmed();
+            if (page && line.startsWith("page "))
+                *page = line.mid(5);
+            read = read || kwbench::readIdleCpuLine(line, figures);
+        }
+    }
+    if (!copy.waitForFinished(30000)) {
+        copy.kill();
+        copy.waitForFinished();
+    }
+    return read;
+}
+
+// The player and the floor program, each left alone for the same time in
+// the same session; the floor shows the page the player showed.
+bool measureIdle()
+{
+    kwbench::IdleCpu player, floor;
+    QByteArray page;
+    if (!runIdleCopy(QCoreApplication::applicationFilePath(), {kIdlePlayerRole}, &player, &page) || page.isEmpty()) {
+        std::fprintf(stderr, "kwbench: the idle player never reported\n");
+        return false;
+    }
+    const QString floorProgram = QCoreApplication::applicationDirPath() + QStringLiteral("/kwidlefloor");
+    if (!runIdleCopy(floorProgram, {QString::fromLatin1(page), QString::number(kwbench::kIdleSeconds)}, &floor)) {
+        std::fprintf(stderr, "kwbench: kwidlefloor never reported\n");
+        return false;
+    }
+    const auto ratio = [](double a, double b) { return b > 0 ? a / b : 0.0; };
+    std::printf("idle_cpu_percent %.2f %%\n", player.ownPercent);
+    std::printf("idle_cpu_percent_floor %.2f %%\n", floor.ownPercent);
+    std::printf("idle_cpu_ratio %.2f x\n", ratio(player.ownPercent, floor.ownPercent));
+    std::printf("idle_cpu_percent_with_helpers %.2f %%\n", player.withHelpersPercent);
+    std::printf("idle_cpu_percent_floor_with_helpers %.2f %%\n", floor.withHelpersPercent);
+    std::printf("idle_cpu_ratio_with_helpers %.2f x\n", ratio(player.withHelpersPercent, floor.withHelpersPercent));
+    std::fflush(stdout);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -194,8 +290,12 @@ int main(int argc, char *argv[])
         return startMainWindow(argc, argv, QString::fromLocal8Bit(argv[2]));
     if (role == kEmptyWindowRole)
         return startEmptyWindow(argc, argv);
+    if (role == kIdlePlayerRole)
+        return idlePlayer(argc, argv);
 
     QApplication app(argc, argv);
+    if (role == kIdleOnly)
+        return measureIdle() ? 0 : 1;
 
     StartupTimes startup;
     if (!measureStartup(&startup))
@@ -205,6 +305,9 @@ int main(int argc, char *argv[])
     print("startup_ms_empty_window", startup.emptyWindow, "ms");
     print("startup_ratio_first_run", startup.firstRun / startup.emptyWindow, "x");
     print("startup_ratio_later_run", startup.laterRun / startup.emptyWindow, "x");
+
+    if (!measureIdle())
+        return 1;
 
     QTemporaryDir folder;
     if (!folder.isValid()) {

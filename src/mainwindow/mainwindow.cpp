@@ -81,6 +81,9 @@ MainWindow::MainWindow(const MainWindowContext &context, QWidget *parent) : QWid
 MainWindow::~MainWindow()
 {
     delete m_practice;
+    // The frame repaints its title from the pictures as the window goes away,
+    // which happens after this body: it must go before the pictures do.
+    qDeleteAll(findChildren<WindowFrame *>(Qt::FindDirectChildrenOnly));
     delete m_pictures;
 }
 
@@ -101,7 +104,6 @@ void MainWindow::prepare()
     m_pictures = new Pictures(m_context.folder + QStringLiteral("/Graphics"));
     setWindowIcon(QIcon(m_pictures->get(QStringLiteral("KWicon.ico"))));
 
-    setFixedSize(kWindowSize);
     fillBackground(this, kPanelColour);
     createTools();
 
@@ -126,7 +128,9 @@ void MainWindow::prepare()
     layout->setSpacing(0);
     layout->addWidget(buildToolBand());
     layout->addWidget(m_pages, 1);
-    new WindowFrame(this, *m_pictures);
+    const auto *frame = new WindowFrame(this, *m_pictures);
+    // The design size is what lies inside the frame.
+    setFixedSize(kWindowSize.grownBy(frame->margins()));
     layout->activate(); // the tabs are placed against the strip's geometry
     buildTabs();
 

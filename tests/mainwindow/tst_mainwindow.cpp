@@ -1,4 +1,5 @@
 #include "chrome/picturebutton.h"
+#include "chrome/windowframe.h"
 #include "chrome/pictures.h"
 #include "data/clock.h"
 #include "data/filewriter.h"
@@ -385,7 +386,11 @@ private slots:
         w.open(dir.path());
         MainWindow *window = w.mainWindow.get();
         QVERIFY(window->windowFlags().testFlag(Qt::FramelessWindowHint));
-        QCOMPARE(window->size(), QSize(760, 560));
+        // The design size is what lies inside the frame, so nothing the
+        // window lays out is squeezed by the title strip and the borders.
+        const auto *frame = window->findChild<WindowFrame *>();
+        QVERIFY(frame);
+        QCOMPARE(window->size(), QSize(760, 560).grownBy(frame->margins()));
         QCOMPARE(w.find<QLabel>(QStringLiteral("Title"))->text(), window->windowTitle());
         QVERIFY(!window->windowTitle().isEmpty());
         // Not resizable: no maximise image and no grip.
@@ -393,8 +398,10 @@ private slots:
         QVERIFY(!window->findChild<QWidget *>(QStringLiteral("Sizer")));
         QCOMPARE(w.find<PictureButton>(QStringLiteral("imgProgClose"))->accessibleName(), QStringLiteral("Close"));
         QCOMPARE(w.find<PictureButton>(QStringLiteral("imgProgMin"))->accessibleName(), QStringLiteral("Minimise"));
-        QCOMPARE(window->mask(), QRegion(QPolygon{{0, 5}, {1, 3}, {2, 2}, {3, 1}, {5, 0}, {755, 0}, {757, 1},
-                                                  {758, 2}, {758, 3}, {760, 5}, {760, 560}, {0, 560}},
+        const int outerWidth = window->width();
+        const int outerHeight = window->height();
+        QCOMPARE(window->mask(), QRegion(QPolygon{{0, 5}, {1, 3}, {2, 2}, {3, 1}, {5, 0}, {outerWidth - 5, 0}, {outerWidth - 3, 1},
+                                                  {outerWidth - 2, 2}, {outerWidth - 2, 3}, {outerWidth, 5}, {outerWidth, outerHeight}, {0, outerHeight}},
                                          Qt::WindingFill));
         // The tabs and the pages stand inside the frame, below the title strip.
         const QRect strip = w.find<QWidget>(QStringLiteral("BTopCentre"))->geometry();

@@ -304,13 +304,26 @@ private slots:
         QCOMPARE(page->state(), ErasePage::State::Offer);
     }
 
+    void aFileThatCannotBeErasedIsNamed_data()
+    {
+        QTest::addColumn<WriteStep>("step");
+        QTest::newRow("open") << WriteStep::Open;
+        QTest::newRow("write") << WriteStep::Write;
+        QTest::newRow("flush") << WriteStep::Flush;
+        QTest::newRow("sync") << WriteStep::Sync;
+        QTest::newRow("rename") << WriteStep::Rename;
+    }
     void aFileThatCannotBeErasedIsNamed()
     {
+        QFETCH(WriteStep, step);
         QTemporaryDir dir;
         prepare(dir.path());
+        const QString kept = dir.filePath(QStringLiteral("fresults3FIX1.txt"));
+        kwtest::write(kept, kwtest::readAll(kept).replace("#101#>", "#101#>Y"));
+        const QByteArray before = kwtest::readAll(kept);
         Window w;
-        w.writer = FileWriter([](WriteStep step, const QString &path) {
-            return step == WriteStep::Rename && path.endsWith(QLatin1String("fresults3FIX1.txt"));
+        w.writer = FileWriter([step](WriteStep at, const QString &path) {
+            return at == step && path.endsWith(QLatin1String("fresults3FIX1.txt"));
         });
         w.open(dir.path());
         w.click(QStringLiteral("Tab04"));
@@ -324,6 +337,9 @@ private slots:
         QVERIFY2(said.contains(QLatin1String("fresults3FIX1.txt")), qPrintable(said));
         QVERIFY2(!said.contains(dir.path()), qPrintable(said));
         QVERIFY(!said.contains(QLatin1String("marks1FIX1.txt")));
+        // The file that could not be rewritten holds exactly what it held.
+        QCOMPARE(kwtest::readAll(kept), before);
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.kwsave-*")}, QDir::Files | QDir::Hidden), QStringList());
     }
 
     void aboutPageAndItsLink_data()
