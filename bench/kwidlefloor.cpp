@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWebEngineSettings>
@@ -39,7 +40,13 @@ int main(int argc, char *argv[])
     }
 
     QWidget window;
-    window.resize(760, 560);
+    // The size a practice window opens at (four fifths of the screen): under
+    // software rendering, drawing a window with a web view costs by its area.
+    if (const QScreen *screen = window.screen()) {
+        const QRect area = screen->availableGeometry();
+        window.setGeometry(area.x() + area.width() / 10, area.y() + area.height() / 10, area.width() * 8 / 10,
+                           area.height() * 8 / 10);
+    }
     auto *view = new QWebEngineView;
     view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     auto *answer = new QLineEdit;
