@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 
 namespace kwtest {
 
@@ -20,6 +21,21 @@ inline void write(const QString &path, const QByteArray &bytes)
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write %s", qPrintable(path));
     f.write(bytes);
+}
+
+// The six summary records of a subject with `papers` papers: the given
+// first and second scores (a missing or null one is empty), no times or
+// dates, and every state 0.
+inline QByteArray summaryRecords(const QStringList &first, const QStringList &second, int papers)
+{
+    auto record = [papers](const char *key, const QStringList &values, const QString &fill) {
+        QStringList fields;
+        for (int i = 0; i < papers; ++i)
+            fields << (i < values.size() && !values.at(i).isNull() ? values.at(i) : fill);
+        return QByteArray("#") + key + "#>" + fields.join(QLatin1Char('>')).toUtf8() + "\r\n";
+    };
+    return record("FSE", first, {}) + record("SSE", second, {}) + record("LTM", {}, {}) + record("CDD", {}, {})
+           + record("FST", {}, QStringLiteral("0")) + record("SST", {}, QStringLiteral("0"));
 }
 
 } // namespace kwtest

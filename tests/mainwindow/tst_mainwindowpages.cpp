@@ -28,6 +28,7 @@
 using namespace kw;
 using kwtest::readAll;
 using kwtest::write;
+const auto summary = kwtest::summaryRecords;
 
 namespace {
 
@@ -35,17 +36,6 @@ namespace {
 // examination) and Science (2 topics, 10 papers).
 const QString kCode = QStringLiteral("FIX1");
 
-QByteArray summary(const QStringList &first, const QStringList &second, int papers)
-{
-    auto record = [papers](const char *key, const QStringList &values, const QString &fill) {
-        QStringList fields;
-        for (int i = 0; i < papers; ++i)
-            fields << (i < values.size() && !values.at(i).isNull() ? values.at(i) : fill);
-        return QByteArray("#") + key + "#>" + fields.join(QLatin1Char('>')).toUtf8() + "\r\n";
-    };
-    return record("FSE", first, {}) + record("SSE", second, {}) + record("LTM", {}, {}) + record("CDD", {}, {})
-           + record("FST", {}, QStringLiteral("0")) + record("SST", {}, QStringLiteral("0"));
-}
 
 QByteArray templateOf(int subject, ProgressFile file)
 {

@@ -120,6 +120,17 @@ class TestPracticeWindow : public QObject {
         return progressFilePath(m_folder, which, subject, m_catalogue.code);
     }
 
+    // The main window's surroundings, sharing this suite's folder, clock and writer.
+    MainWindowContext mainWindowContext()
+    {
+        MainWindowContext context;
+        context.folder = m_folder;
+        context.clock = &m_clock;
+        context.writer = &m_writer;
+        context.ask = [](const QString &, const QString &, const QStringList &) { return 0; };
+        return context;
+    }
+
     // Opens paper `paper` of `subject` the way the main window does.
     PracticeWindow *open(int subject, int paper, const Attempt &attempt = Attempt::first())
     {
@@ -210,12 +221,7 @@ private slots:
     // The whole journey, from the home page to the new score on it.
     void pupilWorksAndMarksAPaper()
     {
-        MainWindowContext mainContext;
-        mainContext.folder = m_folder;
-        mainContext.clock = &m_clock;
-        mainContext.writer = &m_writer;
-        mainContext.ask = [](const QString &, const QString &, const QStringList &) { return 0; };
-        MainWindow contents(mainContext);
+        MainWindow contents(mainWindowContext());
         contents.show();
 
         // Mathematics, Mock Examination, first paper: 27001 (number), 27002
@@ -835,12 +841,7 @@ private slots:
     // only what belongs to the second attempt.
     void pupilTriesAPaperAgain()
     {
-        MainWindowContext mainContext;
-        mainContext.folder = m_folder;
-        mainContext.clock = &m_clock;
-        mainContext.writer = &m_writer;
-        mainContext.ask = [](const QString &, const QString &, const QStringList &) { return 0; };
-        MainWindow contents(mainContext);
+        MainWindow contents(mainWindowContext());
         contents.show();
 
         // Mathematics, Mock Examination, first paper: 27001 (number), 27002
