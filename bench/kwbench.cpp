@@ -70,8 +70,9 @@ Largest largestPaper(const Catalogue &catalogue)
     for (int subject = 1; subject <= 3; ++subject) {
         if (!catalogue.hasSubject(subject))
             continue;
+        const SubjectContent tables(subject);
         for (int paper = 101; paper <= 100 + catalogue.subject(subject).paperCount; ++paper) {
-            PaperContent content = loadPaperContent(subject, paper);
+            PaperContent content = tables.paper(paper);
             if (content.slotCount() > largest.content.slotCount())
                 largest = {subject, paper, content};
         }

@@ -54,19 +54,38 @@ int PaperContent::questionOfSlot(int slot) const
     return kw::questionOfSlot(slotCounts, slot);
 }
 
+namespace {
+
+RecordFile contentTable(int subject, int number)
+{
+    return RecordFile::fromResource(contentTableResource(subject, number));
+}
+
+} // namespace
+
+SubjectContent::SubjectContent(int subject)
+    : m_subject(subject), m_papers(contentTable(subject, 2)), m_keys(contentTable(subject, 3)),
+      m_types(contentTable(subject, 4)), m_marks(contentTable(subject, 5))
+{
+    if (QFile::exists(resourcePath(contentTableResource(subject, 6), QStringLiteral("Custom"))))
+        m_units = contentTable(subject, 6);
+}
+
 PaperContent loadPaperContent(int subject, int paperNumber)
 {
+    return SubjectContent(subject).paper(paperNumber);
+}
+
+PaperContent SubjectContent::paper(int paperNumber) const
+{
+    const int subject = m_subject;
     PaperContent content;
-    const auto table = [subject](int number) { return RecordFile::fromResource(contentTableResource(subject, number)); };
-    content.questionIds = table(2).allFields(QString::number(paperNumber));
-    const RecordFile keys = table(3);
-    content.keys = keys.fieldsForKeys(content.questionIds);
-    content.slotCounts = keys.fieldCountsForKeys(content.questionIds);
-    const QStringList typeLetters = table(4).fieldsForKeys(content.questionIds);
-    const QStringList marks = table(5).fieldsForKeys(content.questionIds);
-    content.units = QFile::exists(resourcePath(contentTableResource(subject, 6), QStringLiteral("Custom")))
-                        ? table(6).fieldsForKeys(content.questionIds)
-                        : QStringList(content.keys.size());
+    content.questionIds = m_papers.allFields(QString::number(paperNumber));
+    content.keys = m_keys.fieldsForKeys(content.questionIds);
+    content.slotCounts = m_keys.fieldCountsForKeys(content.questionIds);
+    const QStringList typeLetters = m_types.fieldsForKeys(content.questionIds);
+    const QStringList marks = m_marks.fieldsForKeys(content.questionIds);
+    content.units = m_units ? m_units->fieldsForKeys(content.questionIds) : QStringList(content.keys.size());
 
     // Every later step indexes these lists by slot, so they must agree.
     if (typeLetters.size() != content.keys.size() || marks.size() != content.keys.size()

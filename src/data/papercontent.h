@@ -1,10 +1,13 @@
 #pragma once
 
+#include "data/recordfile.h"
 #include "data/slottype.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace kw {
 
@@ -31,11 +34,28 @@ struct PaperContent {
 // count; 0 when the slots run out first.
 int questionOfSlot(const QList<int> &slotCounts, int slot);
 
-// Reads paper number `paperNumber` of `subject` from the content tables
-// carried as resources (a course without a units table has no units).
-// Throws RuntimeError when a table is missing or
-// damaged (a slot type letter no rule knows among the damage), or when the
-// tables disagree.
+// The content tables of one subject, carried as resources, each parsed
+// once, for reading several of its papers.
+class SubjectContent {
+public:
+    explicit SubjectContent(int subject);
+
+    // Paper number `paperNumber` (a course without a units table has no
+    // units). Throws RuntimeError when a table is missing or damaged (a slot
+    // type letter no rule knows among the damage), or when the tables
+    // disagree.
+    PaperContent paper(int paperNumber) const;
+
+private:
+    int m_subject;
+    RecordFile m_papers;
+    RecordFile m_keys;
+    RecordFile m_types;
+    RecordFile m_marks;
+    std::optional<RecordFile> m_units;
+};
+
+// One paper of a subject, read as SubjectContent reads it.
 PaperContent loadPaperContent(int subject, int paperNumber);
 
 } // namespace kw

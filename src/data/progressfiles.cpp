@@ -133,9 +133,15 @@ QList<std::optional<int>> paperSlotCounts(int subject, int paperCount)
 {
     QList<std::optional<int>> counts;
     counts.reserve(paperCount);
+    std::optional<SubjectContent> content;
+    try {
+        content.emplace(subject);
+    } catch (const RuntimeError &) {
+        return QList<std::optional<int>>(paperCount); // no table: no paper opens
+    }
     for (int index = 1; index <= paperCount; ++index) {
         try {
-            const int slotCount = loadPaperContent(subject, 100 + index).slotCount();
+            const int slotCount = content->paper(100 + index).slotCount();
             counts.append(slotCount >= 1 && slotCount <= kPaperFieldCapacity ? std::optional<int>(slotCount)
                                                                              : std::nullopt);
         } catch (const RuntimeError &) {
