@@ -1,6 +1,7 @@
 #include "chrome/messagedialog.h"
 
 #include "chrome/background.h"
+#include "chrome/labels.h"
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
 
@@ -30,16 +31,6 @@ constexpr int kMessageGap = 10;       // 150 twips
 constexpr int kMessageHeight = 46;    // two lines of the message font
 constexpr int kShortMessage = 33;     // shorter messages sit level with the icon's middle
 constexpr int kShortMessageDrop = 7;
-
-QLabel *picture(QWidget *parent, const QString &name, const QPixmap &pixmap)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setPixmap(pixmap);
-    label->setScaledContents(true);
-    label->resize(pixmap.deviceIndependentSize().toSize());
-    return label;
-}
 
 // The text laid out as a text layout expects it: line breaks as line separators.
 QString layoutText(QString text)
@@ -113,20 +104,20 @@ MessageDialog::MessageDialog(const Pictures &pictures, QWidget *parent)
     setModal(true);
     fillBackground(this, Qt::white);
 
-    m_topLeft = picture(this, QStringLiteral("BTopLeft"), pictures.get(QStringLiteral("border_top_left.bmp")));
-    m_topRight = picture(this, QStringLiteral("BTopRight"), pictures.get(QStringLiteral("border_top_right.bmp")));
-    m_topCentre = picture(this, QStringLiteral("BTopCentre"), pictures.get(QStringLiteral("border_top_center.bmp")));
-    m_bottomLeft = picture(this, QStringLiteral("BBotLeft"), pictures.get(QStringLiteral("Border_bot_left.gif")));
-    m_bottomRight = picture(this, QStringLiteral("BBotRight"), pictures.get(QStringLiteral("Border_bot_right.gif")));
-    m_left = picture(this, QStringLiteral("BLeft"), pictures.get(QStringLiteral("border_left.bmp")));
-    m_right = picture(this, QStringLiteral("BRight"), pictures.get(QStringLiteral("border_right.bmp")));
-    m_bottom = picture(this, QStringLiteral("BBot"), pictures.get(QStringLiteral("border_bot.bmp")));
+    m_topLeft = pictureLabel(this, QStringLiteral("BTopLeft"), pictures.get(QStringLiteral("border_top_left.bmp")));
+    m_topRight = pictureLabel(this, QStringLiteral("BTopRight"), pictures.get(QStringLiteral("border_top_right.bmp")));
+    m_topCentre = pictureLabel(this, QStringLiteral("BTopCentre"), pictures.get(QStringLiteral("border_top_center.bmp")));
+    m_bottomLeft = pictureLabel(this, QStringLiteral("BBotLeft"), pictures.get(QStringLiteral("Border_bot_left.gif")));
+    m_bottomRight = pictureLabel(this, QStringLiteral("BBotRight"), pictures.get(QStringLiteral("Border_bot_right.gif")));
+    m_left = pictureLabel(this, QStringLiteral("BLeft"), pictures.get(QStringLiteral("border_left.bmp")));
+    m_right = pictureLabel(this, QStringLiteral("BRight"), pictures.get(QStringLiteral("border_right.bmp")));
+    m_bottom = pictureLabel(this, QStringLiteral("BBot"), pictures.get(QStringLiteral("border_bot.bmp")));
 
     m_title = new QLabel(QStringLiteral("Kestrelworks"), this);
     m_title->setObjectName(QStringLiteral("lblTitle"));
     m_title->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
 
-    m_info = picture(this, QStringLiteral("ImgInfo"), pictures.get(QStringLiteral("info_mark.gif")));
+    m_info = pictureLabel(this, QStringLiteral("ImgInfo"), pictures.get(QStringLiteral("info_mark.gif")));
     m_info->move(kMargin, m_topRight->height() + kMargin);
 
     m_message = new MessageLabel(this);

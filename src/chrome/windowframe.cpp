@@ -1,5 +1,6 @@
 #include "chrome/windowframe.h"
 
+#include "chrome/labels.h"
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
 
@@ -115,13 +116,7 @@ QMargins WindowFrame::margins() const
 
 QLabel *WindowFrame::piece(const QString &name, const QString &picture)
 {
-    auto *label = new QLabel(m_window);
-    label->setObjectName(name);
-    const QPixmap pixmap = m_pictures.get(picture);
-    label->setPixmap(pixmap);
-    label->setScaledContents(true);
-    label->resize(pixmap.deviceIndependentSize().toSize());
-    return label;
+    return pictureLabel(m_window, name, m_pictures.get(picture));
 }
 
 PictureButton *WindowFrame::titleButton(const QString &name, const QString &accessibleName)

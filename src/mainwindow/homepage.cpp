@@ -1,5 +1,6 @@
 #include "mainwindow/homepage.h"
 
+#include "chrome/labels.h"
 #include "chrome/background.h"
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
@@ -23,21 +24,13 @@ constexpr int kRowPitch = 66;
 constexpr int kPercentLeft = 566; // the "%" column; scores end 20 pixels before it
 constexpr int kScoreGap = 20;
 
-QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(geometry);
-    return l;
-}
-
 QLabel *columnHead(QWidget *parent, const Pictures &pictures, const QString &pictureName, const QString &name,
                    const QString &labelName, const QString &text, const QRect &geometry)
 {
-    QLabel *head = label(parent, name, QString(), geometry);
+    QLabel *head = placedLabel(parent, name, QString(), geometry);
     head->setPixmap(pictures.get(pictureName));
     head->setScaledContents(true);
-    QLabel *caption = label(parent, labelName, text, geometry.adjusted(10, 0, 0, 0));
+    QLabel *caption = placedLabel(parent, labelName, text, geometry.adjusted(10, 0, 0, 0));
     QFont font = caption->font();
     font.setBold(true);
     caption->setFont(font);
@@ -59,7 +52,7 @@ HomePage::HomePage(const Pictures &pictures, QWidget *parent) : QWidget(parent)
 
     for (int k = 1; k <= kTopics; ++k) {
         const int top = kTopicTop + (k - 1) * kTopicPitch;
-        QLabel *bullet = label(this, QStringLiteral("Bullet%1").arg(k), QString(), QRect(14, top + 7, 14, 14));
+        QLabel *bullet = placedLabel(this, QStringLiteral("Bullet%1").arg(k), QString(), QRect(14, top + 7, 14, 14));
         bullet->setPixmap(pictures.get(QStringLiteral("bullet.bmp")));
         bullet->setScaledContents(true);
         m_bullets[std::size_t(k - 1)] = bullet;
@@ -74,7 +67,7 @@ HomePage::HomePage(const Pictures &pictures, QWidget *parent) : QWidget(parent)
         m_topics[std::size_t(k - 1)] = topic;
     }
 
-    m_subH1 = label(this, QStringLiteral("SubH1"), QStringLiteral("Select a Paper"), QRect(kRowsLeft, 42, 430, 28));
+    m_subH1 = placedLabel(this, QStringLiteral("SubH1"), QStringLiteral("Select a Paper"), QRect(kRowsLeft, 42, 430, 28));
     QFont headingFont = m_subH1->font();
     headingFont.setBold(true);
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
@@ -88,16 +81,16 @@ HomePage::HomePage(const Pictures &pictures, QWidget *parent) : QWidget(parent)
     for (int j = 1; j <= kPapersPerTopic; ++j) {
         const int top = kRowTop + (j - 1) * kRowPitch;
         const bool shaded = j % 2 == 1; // rows 1, 3 and 5 striped
-        QLabel *paper = label(this, QStringLiteral("LblP%1").arg(j), QStringLiteral("Paper %1").arg(j),
+        QLabel *paper = placedLabel(this, QStringLiteral("LblP%1").arg(j), QStringLiteral("Paper %1").arg(j),
                               QRect(kRowsLeft, top + 14, 70, 24));
         QFont bold = paper->font();
         bold.setBold(true);
         paper->setFont(bold);
-        label(this, QStringLiteral("LblFirst%1").arg(j), QStringLiteral("1st Attempt:"), QRect(kRowsLeft + 80, top, 100, 24));
-        label(this, QStringLiteral("LblSecond%1").arg(j), QStringLiteral("2nd Attempt:"), QRect(kRowsLeft + 80, top + 28, 100, 24));
+        placedLabel(this, QStringLiteral("LblFirst%1").arg(j), QStringLiteral("1st Attempt:"), QRect(kRowsLeft + 80, top, 100, 24));
+        placedLabel(this, QStringLiteral("LblSecond%1").arg(j), QStringLiteral("2nd Attempt:"), QRect(kRowsLeft + 80, top + 28, 100, 24));
 
         for (int attempt = 0; attempt < 2; ++attempt) {
-            QLabel *score = label(this, QStringLiteral("%1%2").arg(attempt == 0 ? QStringLiteral("MSA") : QStringLiteral("MSB")).arg(j),
+            QLabel *score = placedLabel(this, QStringLiteral("%1%2").arg(attempt == 0 ? QStringLiteral("MSA") : QStringLiteral("MSB")).arg(j),
                                   QString(), QRect(kPercentLeft, top + attempt * 28, 0, 24));
             score->setAutoFillBackground(true);
             QPalette colours = score->palette();
@@ -106,7 +99,7 @@ HomePage::HomePage(const Pictures &pictures, QWidget *parent) : QWidget(parent)
             score->setPalette(colours);
             score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             (attempt == 0 ? m_firstScores : m_secondScores)[std::size_t(j - 1)] = score;
-            QLabel *percent = label(m_percentColumn, QStringLiteral("PercentRow%1%2").arg(j).arg(attempt == 0 ? 'a' : 'b'),
+            QLabel *percent = placedLabel(m_percentColumn, QStringLiteral("PercentRow%1%2").arg(j).arg(attempt == 0 ? 'a' : 'b'),
                                     QStringLiteral("%"), QRect(0, (j - 1) * kRowPitch + attempt * 28, 16, 24));
             percent->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         }

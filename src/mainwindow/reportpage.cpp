@@ -1,5 +1,6 @@
 #include "mainwindow/reportpage.h"
 
+#include "chrome/labels.h"
 #include "chrome/background.h"
 #include "chrome/clicklabel.h"
 #include "chrome/picturebutton.h"
@@ -32,14 +33,6 @@ const QColor kFirstBarColour(0xff, 0xc0, 0xff);  // light pink
 const QColor kSecondBarColour(0xc0, 0xc0, 0xff); // light blue
 const QColor kBackColour(0xf2, 0xf2, 0xee);
 const QColor kFigureBoxColour(0x1f, 0x3f, 0x77);
-
-QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setGeometry(geometry);
-    return l;
-}
 
 void setBold(QWidget *widget, double scale = 1.0)
 {
@@ -109,10 +102,10 @@ QWidget *ReportPage::buildOverall()
     }};
     for (std::size_t k = 0; k < lines.size(); ++k) {
         const int top = kSummaryTop + int(k) * kSummaryPitch;
-        QLabel *caption = label(section, QLatin1String(lines[k].captionName), QLatin1String(lines[k].caption),
+        QLabel *caption = placedLabel(section, QLatin1String(lines[k].captionName), QLatin1String(lines[k].caption),
                                 QRect(kSummaryLeft, top, 260, 30));
         setBold(caption, 1.1);
-        QLabel *figure = label(section, QLatin1String(lines[k].figureName), QStringLiteral("-"),
+        QLabel *figure = placedLabel(section, QLatin1String(lines[k].figureName), QStringLiteral("-"),
                                QRect(kSummaryLeft + 270, top, lines[k].boxed ? 110 : 340, 30));
         setBold(figure, 1.1);
         if (lines[k].boxed) {
@@ -136,26 +129,26 @@ QWidget *ReportPage::buildTopical()
     auto *section = new QWidget(this);
     section->setObjectName(QStringLiteral("RC2Topical"));
     fillBackground(section, Qt::white);
-    setBold(label(section, QStringLiteral("Label5"), QStringLiteral("First Attempt results"),
+    setBold(placedLabel(section, QStringLiteral("Label5"), QStringLiteral("First Attempt results"),
                   QRect(kBackLeft[0], 6, kBackWidth + kMarkWidth, 22)));
-    setBold(label(section, QStringLiteral("Label6"), QStringLiteral("Second Attempt Score"),
+    setBold(placedLabel(section, QStringLiteral("Label6"), QStringLiteral("Second Attempt Score"),
                   QRect(kBackLeft[1], 6, kBackWidth + kMarkWidth, 22)));
     for (int j = 1; j <= kRows; ++j) {
         const int top = kRowTop + (j - 1) * kRowPitch;
         TopicRow &row = m_rows[std::size_t(j - 1)];
-        row.name = label(section, QStringLiteral("TopLab%1").arg(j), QString(), QRect(kNameLeft, top, kNameWidth, 24));
+        row.name = placedLabel(section, QStringLiteral("TopLab%1").arg(j), QString(), QRect(kNameLeft, top, kNameWidth, 24));
         for (std::size_t a = 0; a < 2; ++a) {
             const QChar letter = a == 0 ? QLatin1Char('A') : QLatin1Char('B');
             auto *back = new QWidget(section);
             back->setObjectName(QStringLiteral("TBack%1%2").arg(j).arg(letter));
             back->setGeometry(kBackLeft[a], top + (24 - kBackHeight) / 2, kBackWidth, kBackHeight);
             fillBackground(back, kBackColour);
-            QLabel *bar = label(back, QStringLiteral("TBar%1%2").arg(j).arg(letter), QString(), QRect(0, 0, 0, kBackHeight));
+            QLabel *bar = placedLabel(back, QStringLiteral("TBar%1%2").arg(j).arg(letter), QString(), QRect(0, 0, 0, kBackHeight));
             bar->setAutoFillBackground(true);
             QPalette colours = bar->palette();
             colours.setColor(QPalette::Window, a == 0 ? kFirstBarColour : kSecondBarColour);
             bar->setPalette(colours);
-            QLabel *mark = label(section, QStringLiteral("TMark%1%2").arg(j).arg(letter), QString(),
+            QLabel *mark = placedLabel(section, QStringLiteral("TMark%1%2").arg(j).arg(letter), QString(),
                                  QRect(kBackLeft[a] + kBackWidth + 6, top, kMarkWidth, 24));
             mark->setStyleSheet(QStringLiteral("color: black;"));
             row.back[a] = back;
@@ -181,10 +174,10 @@ QWidget *ReportPage::buildTrend()
     axis->setGeometry(kPlot.left() - 46, kPlot.top() - 9, 42, kPlot.height() + 18);
     for (int g = 0; g <= 100; g += 10) {
         const int y = (100 - g) * kPlot.height() / 100;
-        QLabel *level = label(axis, QStringLiteral("Label7_%1").arg(g), QStringLiteral("%1%").arg(g), QRect(0, y, 40, 18));
+        QLabel *level = placedLabel(axis, QStringLiteral("Label7_%1").arg(g), QStringLiteral("%1%").arg(g), QRect(0, y, 40, 18));
         level->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    QLabel *caption = label(section, QStringLiteral("Label8"), QStringLiteral("Recent Papers Attempted"),
+    QLabel *caption = placedLabel(section, QStringLiteral("Label8"), QStringLiteral("Recent Papers Attempted"),
                             QRect(kPlot.left(), kPlot.bottom() + 6, kPlot.width(), 22));
     caption->setAlignment(Qt::AlignCenter);
     setBold(caption);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "testskin.h"
 #include "testwidgets.h"
 
 using namespace kw;
@@ -20,12 +21,7 @@ using kwtest::find;
 namespace {
 
 // The dialog's skin pictures, each a plain colour at the size of the real one.
-struct SkinPicture {
-    const char *name;
-    QSize size;
-    QRgb colour;
-};
-constexpr SkinPicture kSkin[] = {
+constexpr kwtest::SkinPicture kSkin[] = {
     {"border_top_left.bmp", {8, 26}, 0xff1f3f7f},   {"border_top_center.bmp", {8, 26}, 0xff20407f},
     {"border_top_right.bmp", {40, 26}, 0xff21417f}, {"border_left.bmp", {4, 8}, 0xff22427f},
     {"border_right.bmp", {4, 8}, 0xff23437f},       {"Border_bot_left.gif", {8, 6}, 0xff24447f},
@@ -78,14 +74,7 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         const QString folder = m_dir.filePath(QStringLiteral("Graphics"));
-        QVERIFY(QDir().mkpath(folder));
-        for (const SkinPicture &picture : kSkin) {
-            QImage image(picture.size, QImage::Format_RGB32);
-            image.fill(picture.colour);
-            // Qt writes no GIF; the loader goes by the content, so PNG data serves.
-            const QString name = QLatin1String(picture.name);
-            QVERIFY(image.save(folder + QLatin1Char('/') + name, name.endsWith(QLatin1String(".gif")) ? "PNG" : "BMP"));
-        }
+        QVERIFY(kwtest::writeSkin(folder, kSkin));
         m_pictures = std::make_unique<Pictures>(folder);
         QVERIFY(!m_pictures->get(QStringLiteral("info_mark.gif")).isNull());
     }

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "testskin.h"
 #include "testwidgets.h"
 
 using namespace kw;
@@ -19,12 +20,7 @@ namespace {
 
 // The frame's skin pictures, each a plain colour of its own at the size of
 // the real one, so a piece's picture can be told by its colour.
-struct SkinPicture {
-    const char *name;
-    QSize size;
-    QRgb colour;
-};
-constexpr SkinPicture kSkin[] = {
+constexpr kwtest::SkinPicture kSkin[] = {
     {"border_top_left.bmp", {40, 24}, 0xff102030},        {"border_top_center.bmp", {8, 24}, 0xff102031},
     {"border_top_right.bmp", {80, 24}, 0xff102032},       {"border_white_top_left.bmp", {40, 24}, 0xfff0f0f0},
     {"border_white_top_center.bmp", {8, 24}, 0xfff0f0f1}, {"border_white_top_right.bmp", {80, 24}, 0xfff0f0f2},
@@ -46,7 +42,7 @@ QRgb colourOf(const QPixmap &pixmap)
 
 QRgb skinColour(const QString &name)
 {
-    for (const SkinPicture &picture : kSkin) {
+    for (const kwtest::SkinPicture &picture : kSkin) {
         if (name == QLatin1String(picture.name))
             return picture.colour;
     }
@@ -113,12 +109,7 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         const QString folder = m_dir.filePath(QStringLiteral("Graphics"));
-        QVERIFY(QDir().mkpath(folder));
-        for (const SkinPicture &picture : kSkin) {
-            QImage image(picture.size, QImage::Format_RGB32);
-            image.fill(picture.colour);
-            QVERIFY(image.save(folder + QLatin1Char('/') + QLatin1String(picture.name), "BMP"));
-        }
+        QVERIFY(kwtest::writeSkin(folder, kSkin));
         m_pictures = std::make_unique<Pictures>(folder);
     }
 
