@@ -16,20 +16,19 @@ struct Attempt {
     ProgressFile resultsFile;
     SummaryField score = SummaryField::FirstScore;
     SummaryField state = SummaryField::FirstState;
-    bool timed = true;                 // has a clock, a time taken and a completion date
-    bool recordsTrend = true;          // appends its percentage to the trend line
+    bool timed = true;                 // has a clock, a time taken and a completion date, and enters the trend
     bool carriesOver = false;          // starts from the first attempt: its right answers locked in, hints for the rest
 
     static Attempt first()
     {
         return {1, QStringLiteral("Test1"), ProgressFile::First, ProgressFile::FirstResults,
-                SummaryField::FirstScore, SummaryField::FirstState, true, true, false};
+                SummaryField::FirstScore, SummaryField::FirstState, true, false};
     }
 
     static Attempt second()
     {
         return {2, QStringLiteral("Test2"), ProgressFile::Second, ProgressFile::SecondResults,
-                SummaryField::SecondScore, SummaryField::SecondState, false, false, true};
+                SummaryField::SecondScore, SummaryField::SecondState, false, true};
     }
 };
 
