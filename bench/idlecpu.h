@@ -3,6 +3,7 @@
 // Processor time used while a program waits for the pupil, for kwbench and
 // the floor program it is compared with.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -10,6 +11,7 @@
 #include <QHash>
 #include <QString>
 #include <QTimer>
+#include <QWidget>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -66,6 +68,25 @@ inline double helperCpuSeconds()
 struct IdleCpu {
     double ownPercent = 0;       // this process, of one core
     double withHelpersPercent = 0;
+    double windowRedraws = 0;    // per second, all windows together
+};
+
+// Counts how often a window is redrawn. Under software rendering each redraw
+// of a window holding a web view composes the whole window, so two programs
+// are only compared fairly when they redraw about as often.
+class RedrawCounter : public QObject
+{
+public:
+    int redraws = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::UpdateRequest && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->isWindow())
+            ++redraws;
+        return false;
+    }
 };
 
 // Lets the event loop run for `seconds` with no input and returns the share
@@ -76,29 +97,33 @@ inline IdleCpu measureIdleCpu(int seconds)
     const double helpers = helperCpuSeconds();
     QElapsedTimer wall;
     wall.start();
+    RedrawCounter counter;
+    QCoreApplication::instance()->installEventFilter(&counter);
     QEventLoop loop;
     QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
     loop.exec();
     const double elapsed = double(wall.nsecsElapsed()) / 1e9;
     const double ownUsed = ownCpuSeconds() - own;
     const double helpersUsed = helperCpuSeconds() - helpers;
-    return {100 * ownUsed / elapsed, 100 * (ownUsed + helpersUsed) / elapsed};
+    return {100 * ownUsed / elapsed, 100 * (ownUsed + helpersUsed) / elapsed, counter.redraws / elapsed};
 }
 
 // The line a measuring copy prints, and its reading.
 inline QByteArray idleCpuLine(const IdleCpu &figures)
 {
     return QByteArray("idle_cpu ") + QByteArray::number(figures.ownPercent, 'f', 3) + ' '
-           + QByteArray::number(figures.withHelpersPercent, 'f', 3) + '\n';
+           + QByteArray::number(figures.withHelpersPercent, 'f', 3) + ' '
+           + QByteArray::number(figures.windowRedraws, 'f', 2) + '\n';
 }
 
 inline bool readIdleCpuLine(const QByteArray &line, IdleCpu *figures)
 {
     const QList<QByteArray> fields = line.trimmed().split(' ');
-    if (fields.size() != 3 || fields.at(0) != "idle_cpu")
+    if (fields.size() != 4 || fields.at(0) != "idle_cpu")
         return false;
     figures->ownPercent = fields.at(1).toDouble();
     figures->withHelpersPercent = fields.at(2).toDouble();
+    figures->windowRedraws = fields.at(3).toDouble();
     return true;
 }
 

@@ -7,7 +7,10 @@
 //
 // The idle processor time comes from copies too: one with the main and a
 // practice window open, then kwidlefloor, each left 20 s without input.
-// kwbench --idle measures only that.
+// Both print how often their windows were redrawn meanwhile: the figures
+// compare only while those rates are alike. kwbench --idle measures only
+// that; it needs a real X display (an Xvfb will do), as the offscreen
+// platform draws nothing.
 
 #include "checking/marking.h"
 #include "data/clock.h"
@@ -274,6 +277,8 @@ bool measureIdle()
     std::printf("idle_cpu_percent_with_helpers %.2f %%\n", player.withHelpersPercent);
     std::printf("idle_cpu_percent_floor_with_helpers %.2f %%\n", floor.withHelpersPercent);
     std::printf("idle_cpu_ratio_with_helpers %.2f x\n", ratio(player.withHelpersPercent, floor.withHelpersPercent));
+    std::printf("idle_window_redraws_per_second %.2f\n", player.windowRedraws);
+    std::printf("idle_window_redraws_per_second_floor %.2f\n", floor.windowRedraws);
     std::fflush(stdout);
     return true;
 }

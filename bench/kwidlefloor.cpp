@@ -68,6 +68,10 @@ int main(int argc, char *argv[])
             QCoreApplication::exit(1);
             return;
         }
+        // Activated only now, as the player's practice window is: a window
+        // activated before it is mapped stays inactive, and its cursor
+        // would not blink.
+        window.activateWindow();
         answer->setFocus();
         std::printf("ready\n");
         std::fflush(stdout);
@@ -77,7 +81,6 @@ int main(int argc, char *argv[])
         QCoreApplication::exit(0);
     }, Qt::SingleShotConnection);
     window.show();
-    window.activateWindow();
     view->load(QUrl::fromLocalFile(page));
     return app.exec();
 }

@@ -275,6 +275,9 @@ QWidget *PracticeWindow::buildBottomBand()
     if (timed) {
         m_clockLabel = statusText(QStringLiteral("lblClock"), QStringLiteral("Clock"), bot1);
         m_clockLabel->setText(QStringLiteral("00:00:00"));
+        // A fixed size lets the text change every second without laying
+        // the status box out again.
+        m_clockLabel->setFixedSize(kStatusBoxWidth, kStatusBoxHeight);
         m_timeTaken = statusText(QStringLiteral("LTime"), QStringLiteral("Time taken"), bot1);
         m_timeTaken->setText(QStringLiteral("00:00:00"));
         m_timeTaken->hide();

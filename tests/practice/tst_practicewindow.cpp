@@ -669,6 +669,23 @@ private slots:
         QVERIFY(find<QLabel>(window, QStringLiteral("lblTB05"))->isEnabled());
         window->action(PracticeWindow::Tool::Back)->setEnabled(false);
 
+        // A tick changes the clock's text and lays nothing out again.
+        struct LayoutCounter : QObject {
+            int layouts = 0;
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                layouts += event->type() == QEvent::LayoutRequest;
+                return false;
+            }
+        } counter;
+        QWidget *statusBox = find<QLabel>(window, QStringLiteral("lblClock"))->parentWidget();
+        for (QWidget *up = statusBox; up; up = up->parentWidget())
+            up->installEventFilter(&counter);
+        m_clock.advance(1);
+        QTRY_COMPARE(find<QLabel>(window, QStringLiteral("lblClock"))->text(), QStringLiteral("0:0:1"));
+        QCoreApplication::processEvents();
+        QCOMPARE(counter.layouts, 0);
+
         m_clock.advance(60);
         m_dialogs->will({QStringLiteral("Yes")});
         window->mark();
