@@ -9,8 +9,8 @@
 // practice window open, then kwidlefloor, each left 20 s without input.
 // Both print how often their windows were redrawn meanwhile: the figures
 // compare only while those rates are alike. kwbench --idle measures only
-// that; it needs a real X display (an Xvfb will do), as the offscreen
-// platform draws nothing.
+// that. Run it on an X display (an Xvfb will do): on the offscreen platform
+// nothing composes the windows, which is where most of the idle time goes.
 
 #include "checking/marking.h"
 #include "data/clock.h"
