@@ -104,21 +104,18 @@ MessageDialog::MessageDialog(const Pictures &pictures, QWidget *parent)
     setModal(true);
     fillBackground(this, Qt::white);
 
-    m_topLeft = pictureLabel(this, QStringLiteral("BTopLeft"), pictures.get(QStringLiteral("border_top_left.bmp")));
-    m_topRight = pictureLabel(this, QStringLiteral("BTopRight"), pictures.get(QStringLiteral("border_top_right.bmp")));
-    m_topCentre = pictureLabel(this, QStringLiteral("BTopCentre"), pictures.get(QStringLiteral("border_top_center.bmp")));
-    m_bottomLeft = pictureLabel(this, QStringLiteral("BBotLeft"), pictures.get(QStringLiteral("Border_bot_left.gif")));
-    m_bottomRight = pictureLabel(this, QStringLiteral("BBotRight"), pictures.get(QStringLiteral("Border_bot_right.gif")));
-    m_left = pictureLabel(this, QStringLiteral("BLeft"), pictures.get(QStringLiteral("border_left.bmp")));
-    m_right = pictureLabel(this, QStringLiteral("BRight"), pictures.get(QStringLiteral("border_right.bmp")));
-    m_bottom = pictureLabel(this, QStringLiteral("BBot"), pictures.get(QStringLiteral("border_bot.bmp")));
+    m_border = FrameBorder(this, pictures,
+                           {QStringLiteral("border_top_left.bmp"), QStringLiteral("border_top_center.bmp"),
+                            QStringLiteral("border_top_right.bmp"), QStringLiteral("border_left.bmp"),
+                            QStringLiteral("border_right.bmp"), QStringLiteral("Border_bot_left.gif"),
+                            QStringLiteral("border_bot.bmp"), QStringLiteral("Border_bot_right.gif")});
 
     m_title = new QLabel(QStringLiteral("Kestrelworks"), this);
     m_title->setObjectName(QStringLiteral("lblTitle"));
     m_title->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
 
     m_info = pictureLabel(this, QStringLiteral("ImgInfo"), pictures.get(QStringLiteral("info_mark.gif")));
-    m_info->move(kMargin, m_topRight->height() + kMargin);
+    m_info->move(kMargin, m_border.topRight->height() + kMargin);
 
     m_message = new MessageLabel(this);
     m_message->setObjectName(QStringLiteral("lblMessage"));
@@ -142,8 +139,8 @@ MessageDialog::MessageDialog(const Pictures &pictures, QWidget *parent)
     connect(m_buttons[0], &QAbstractButton::clicked, this, &QDialog::accept);
     connect(m_buttons[1], &QAbstractButton::clicked, this, &QDialog::reject);
 
-    for (QWidget *strip : {static_cast<QWidget *>(m_topLeft), static_cast<QWidget *>(m_topCentre),
-                           static_cast<QWidget *>(m_topRight), static_cast<QWidget *>(m_title)})
+    for (QWidget *strip : {static_cast<QWidget *>(m_border.topLeft), static_cast<QWidget *>(m_border.topCentre),
+                           static_cast<QWidget *>(m_border.topRight), static_cast<QWidget *>(m_title)})
         strip->installEventFilter(this);
 
     layOut(kClientSize);
@@ -213,19 +210,9 @@ void MessageDialog::layOut(QSize size)
     const int h = size.height();
     setFixedSize(size);
 
-    // The frame, laid out from each picture's own size.
-    m_topLeft->move(0, 0);
-    m_topRight->move(w - m_topRight->width(), 0);
-    m_topCentre->setGeometry(m_topLeft->width(), 0, m_topRight->x() - m_topLeft->width(), m_topRight->height());
-    m_bottomLeft->move(0, h - m_bottomLeft->height());
-    m_left->setGeometry(0, m_topLeft->height(), m_left->width(), m_bottomLeft->y() - m_topLeft->height());
-    m_bottomRight->move(w - m_bottomRight->width(), h - m_bottomRight->height());
-    m_right->setGeometry(w - m_right->width(), m_topRight->height(), m_right->width(),
-                         m_bottomRight->y() - m_topRight->height());
-    m_bottom->setGeometry(m_bottomLeft->width(), h - m_bottom->height(), m_bottomRight->x() - m_bottomLeft->width(),
-                          m_bottom->height());
+    m_border.placeAround(size);
 
-    m_title->setGeometry(kMargin, (m_topRight->height() - 18) / 2, w - 2 * kMargin - 40, 18);
+    m_title->setGeometry(kMargin, (m_border.topRight->height() - 18) / 2, w - 2 * kMargin - 40, 18);
 
     const int messageLeft = m_info->x() + m_info->width() + kMessageGap;
     m_message->setGeometry(messageLeft, m_info->y(), w - messageLeft - kMargin,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chrome/frameborder.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -38,14 +40,7 @@ private:
     MessageLabel *m_message = nullptr;
     PictureButton *m_buttons[2] = {};
     QLabel *m_captions[2] = {};
-    QLabel *m_topLeft = nullptr;
-    QLabel *m_topCentre = nullptr;
-    QLabel *m_topRight = nullptr;
-    QLabel *m_left = nullptr;
-    QLabel *m_right = nullptr;
-    QLabel *m_bottomLeft = nullptr;
-    QLabel *m_bottom = nullptr;
-    QLabel *m_bottomRight = nullptr;
+    FrameBorder m_border;
 };
 
 } // namespace kw

@@ -41,14 +41,11 @@ WindowFrame::WindowFrame(QWidget *window, const Pictures &pictures, Options opti
     setObjectName(QStringLiteral("WindowFrame"));
     m_window->setWindowFlags(m_window->windowFlags() | Qt::Window | Qt::FramelessWindowHint);
 
-    m_topLeft = piece(QStringLiteral("BTopLeft"), stripPicture(false, "left"));
-    m_topCentre = piece(QStringLiteral("BTopCentre"), stripPicture(false, "center"));
-    m_topRight = piece(QStringLiteral("BTopRight"), stripPicture(false, "right"));
-    m_left = piece(QStringLiteral("BLeft"), QStringLiteral("border_left.bmp"));
-    m_right = piece(QStringLiteral("BRight"), QStringLiteral("border_right.bmp"));
-    m_bottomLeft = piece(QStringLiteral("BBotLeft"), QStringLiteral("border_left_corners.bmp"));
-    m_bottom = piece(QStringLiteral("BBot"), QStringLiteral("border_bot.bmp"));
-    m_bottomRight = piece(QStringLiteral("BBotRight"), QStringLiteral("border_right_corners.bmp"));
+    m_border = FrameBorder(m_window, pictures,
+                           {stripPicture(false, "left"), stripPicture(false, "center"), stripPicture(false, "right"),
+                            QStringLiteral("border_left.bmp"), QStringLiteral("border_right.bmp"),
+                            QStringLiteral("border_left_corners.bmp"), QStringLiteral("border_bot.bmp"),
+                            QStringLiteral("border_right_corners.bmp")});
 
     m_icon = new QLabel(m_window);
     m_icon->setObjectName(QStringLiteral("ImgIco"));
@@ -65,10 +62,10 @@ WindowFrame::WindowFrame(QWidget *window, const Pictures &pictures, Options opti
     if (m_options & Resizable) {
         m_maximise = titleButton(QStringLiteral("imgProgMax"), QStringLiteral("Maximise"));
         connect(m_maximise, &QAbstractButton::clicked, this, &WindowFrame::toggleMaximised);
-        m_sizer = piece(QStringLiteral("Sizer"), QStringLiteral("statusgrabber.bmp"));
+        m_sizer = pictureLabel(m_window, QStringLiteral("Sizer"), m_pictures.get(QStringLiteral("statusgrabber.bmp")));
         m_sizer->setCursor(Qt::SizeFDiagCursor);
         m_sizer->setAccessibleName(QStringLiteral("Resize"));
-        m_bottomRight->setCursor(Qt::SizeFDiagCursor);
+        m_border.bottomRight->setCursor(Qt::SizeFDiagCursor);
         m_window->setMinimumSize(m_window->minimumSize().expandedTo(kSmallestSize));
     }
     m_close = titleButton(QStringLiteral("imgProgClose"), QStringLiteral("Close"));
@@ -85,13 +82,13 @@ WindowFrame::WindowFrame(QWidget *window, const Pictures &pictures, Options opti
         layout->setContentsMargins(m_layoutMargins + margins());
     }
 
-    for (QWidget *strip : {static_cast<QWidget *>(m_topLeft), static_cast<QWidget *>(m_topCentre),
-                           static_cast<QWidget *>(m_topRight), static_cast<QWidget *>(m_title),
+    for (QWidget *strip : {static_cast<QWidget *>(m_border.topLeft), static_cast<QWidget *>(m_border.topCentre),
+                           static_cast<QWidget *>(m_border.topRight), static_cast<QWidget *>(m_title),
                            static_cast<QWidget *>(m_icon)})
         strip->installEventFilter(this);
     if (m_sizer) {
         m_sizer->installEventFilter(this);
-        m_bottomRight->installEventFilter(this);
+        m_border.bottomRight->installEventFilter(this);
     }
     m_window->installEventFilter(this);
 
@@ -111,12 +108,7 @@ QPolygon WindowFrame::cornerPolygon(QSize size)
 
 QMargins WindowFrame::margins() const
 {
-    return {m_left->width(), m_topLeft->height(), m_right->width(), m_bottom->height()};
-}
-
-QLabel *WindowFrame::piece(const QString &name, const QString &picture)
-{
-    return pictureLabel(m_window, name, m_pictures.get(picture));
+    return {m_border.left->width(), m_border.topLeft->height(), m_border.right->width(), m_border.bottom->height()};
 }
 
 PictureButton *WindowFrame::titleButton(const QString &name, const QString &accessibleName)
@@ -133,9 +125,9 @@ PictureButton *WindowFrame::titleButton(const QString &name, const QString &acce
 void WindowFrame::paintTitle(bool active)
 {
     m_active = active;
-    m_topLeft->setPixmap(m_pictures.get(stripPicture(active, "left")));
-    m_topCentre->setPixmap(m_pictures.get(stripPicture(active, "center")));
-    m_topRight->setPixmap(m_pictures.get(stripPicture(active, "right")));
+    m_border.topLeft->setPixmap(m_pictures.get(stripPicture(active, "left")));
+    m_border.topCentre->setPixmap(m_pictures.get(stripPicture(active, "center")));
+    m_border.topRight->setPixmap(m_pictures.get(stripPicture(active, "right")));
     QPalette colours = m_title->palette();
     colours.setColor(QPalette::WindowText, QColor::fromRgb(active ? kActiveCaption : kInactiveCaption));
     m_title->setPalette(colours);
@@ -176,22 +168,11 @@ void WindowFrame::layOut()
     const int w = m_window->width();
     const int h = m_window->height();
 
-    m_topLeft->move(0, 0);
-    m_topRight->move(w - m_topRight->width(), 0);
-    m_topCentre->setGeometry(m_topLeft->width(), 0, std::max(0, m_topRight->x() - m_topLeft->width()),
-                             m_topLeft->height());
-    m_bottomLeft->move(0, h - m_bottomLeft->height());
-    m_left->setGeometry(0, m_topLeft->height(), m_left->width(),
-                        std::max(0, m_bottomLeft->y() - m_topLeft->height()));
-    m_bottomRight->move(w - m_bottomRight->width(), h - m_bottomRight->height());
-    m_right->setGeometry(w - m_right->width(), m_topRight->height(), m_right->width(),
-                         std::max(0, m_bottomRight->y() - m_topRight->height()));
-    m_bottom->setGeometry(m_bottomLeft->width(), h - m_bottom->height(),
-                          std::max(0, m_bottomRight->x() - m_bottomLeft->width()), m_bottom->height());
+    m_border.placeAround(m_window->size());
     if (m_sizer)
         m_sizer->move(w - m_sizer->width() - kSizerInset, h - m_sizer->height() - kSizerInset);
 
-    const int strip = m_topRight->height();
+    const int strip = m_border.topRight->height();
     m_close->move(w - m_close->width() - kCloseRight, (strip - m_close->height()) / 2);
     PictureButton *leftmost = m_close;
     if (m_maximise) {
@@ -203,11 +184,8 @@ void WindowFrame::layOut()
     m_title->setGeometry(kTitleLeft, 0, std::max(0, m_minimise->x() - kTitleLeft - kButtonGap), strip);
 
     // The frame stays over anything the window placed by hand.
-    for (QWidget *over : {static_cast<QWidget *>(m_topLeft), static_cast<QWidget *>(m_topCentre),
-                          static_cast<QWidget *>(m_topRight), static_cast<QWidget *>(m_left),
-                          static_cast<QWidget *>(m_right), static_cast<QWidget *>(m_bottomLeft),
-                          static_cast<QWidget *>(m_bottom), static_cast<QWidget *>(m_bottomRight),
-                          static_cast<QWidget *>(m_sizer), static_cast<QWidget *>(m_icon),
+    m_border.raise();
+    for (QWidget *over : {static_cast<QWidget *>(m_sizer), static_cast<QWidget *>(m_icon),
                           static_cast<QWidget *>(m_title), static_cast<QWidget *>(m_minimise),
                           static_cast<QWidget *>(m_maximise), static_cast<QWidget *>(m_close)}) {
         if (over)
@@ -256,7 +234,7 @@ bool WindowFrame::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::MouseButtonPress)
         return false;
     QWindow *handle = m_window->windowHandle();
-    if (watched == m_sizer || watched == m_bottomRight) {
+    if (watched == m_sizer || watched == m_border.bottomRight) {
         if (static_cast<QMouseEvent *>(event)->button() != Qt::LeftButton || m_window->isMaximized() || !handle)
             return false;
         handle->startSystemResize(Qt::RightEdge | Qt::BottomEdge);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chrome/frameborder.h"
+
 #include <QFlags>
 #include <QMargins>
 #include <QObject>
@@ -65,7 +67,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QLabel *piece(const QString &name, const QString &picture);
     PictureButton *titleButton(const QString &name, const QString &accessibleName);
     void paintTitle(bool active);
     void showWindowButtons();
@@ -80,14 +81,7 @@ private:
     QPolygon m_corners;
     QMargins m_layoutMargins; // the window's own margins, inside the frame
 
-    QLabel *m_topLeft = nullptr;
-    QLabel *m_topCentre = nullptr;
-    QLabel *m_topRight = nullptr;
-    QLabel *m_left = nullptr;
-    QLabel *m_right = nullptr;
-    QLabel *m_bottomLeft = nullptr;
-    QLabel *m_bottom = nullptr;
-    QLabel *m_bottomRight = nullptr;
+    FrameBorder m_border;
     QLabel *m_title = nullptr;
     QLabel *m_icon = nullptr;
     QLabel *m_sizer = nullptr;
