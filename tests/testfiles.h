@@ -3,7 +3,9 @@
 // Small file helpers shared by the test suites.
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +23,16 @@ inline void write(const QString &path, const QByteArray &bytes)
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write %s", qPrintable(path));
     f.write(bytes);
+}
+
+// Every file of a folder, hidden ones too, with its bytes: what a test
+// compares before and after something that must leave the folder alone.
+inline QMap<QString, QByteArray> folderBytes(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files.insert(name, readAll(folder + QLatin1Char('/') + name));
+    return files;
 }
 
 // The six summary records of a subject with `papers` papers: the given

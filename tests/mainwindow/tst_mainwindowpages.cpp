@@ -26,6 +26,7 @@
 #include "testwidgets.h"
 
 using namespace kw;
+using kwtest::folderBytes;
 using kwtest::readAll;
 using kwtest::write;
 const auto summary = kwtest::summaryRecords;
@@ -40,14 +41,6 @@ const QString kCode = QStringLiteral("FIX1");
 QByteArray templateOf(int subject, ProgressFile file)
 {
     return readAll(resourcePath(progressTemplateResource(subject, int(file)), QStringLiteral("Custom")));
-}
-
-QMap<QString, QByteArray> folderBytes(const QString &folder)
-{
-    QMap<QString, QByteArray> files;
-    for (const QString &name : QDir(folder).entryList(QDir::Files))
-        files.insert(name, readAll(folder + QLatin1Char('/') + name));
-    return files;
 }
 
 struct Window {

@@ -107,11 +107,8 @@ class TestPracticeWindow : public QObject {
     // Every file of the data folder but the page on show, with its bytes.
     QMap<QString, QByteArray> folderSnapshot() const
     {
-        QMap<QString, QByteArray> files;
-        for (const QString &name : QDir(m_folder).entryList(QDir::Files | QDir::Hidden)) {
-            if (!name.startsWith(QLatin1String("temppaper")))
-                files.insert(name, kwtest::readAll(m_folder + QLatin1Char('/') + name));
-        }
+        QMap<QString, QByteArray> files = kwtest::folderBytes(m_folder);
+        files.removeIf([](const auto &file) { return file.key().startsWith(QLatin1String("temppaper")); });
         return files;
     }
 
