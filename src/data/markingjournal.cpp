@@ -121,12 +121,17 @@ std::optional<QList<JournalEntry>> parseJournal(const QByteArray &data)
 
 void removeJournal(const QString &journalPath)
 {
-    if (::unlink(QFile::encodeName(journalPath).constData()) != 0 && errno != ENOENT)
+    if (!removeJournalFile(journalPath))
         throw RuntimeError(ErrorKind::FileAccess, QStringLiteral("%1 cannot be removed: %2")
                                                       .arg(QFileInfo(journalPath).fileName(), qt_error_string(errno)));
 }
 
 } // namespace
+
+bool removeJournalFile(const QString &path)
+{
+    return ::unlink(QFile::encodeName(path).constData()) == 0 || errno == ENOENT;
+}
 
 void commitTogether(const QString &journalPath, const QList<FileChange> &changes, const FileWriter &writer)
 {
@@ -149,7 +154,7 @@ void commitTogether(const QString &journalPath, const QList<FileChange> &changes
         writer.write(change.path, change.bytes);
     // Every file holds its new contents; a journal that cannot be removed
     // would only be found finished later, so it is not worth a failure.
-    ::unlink(QFile::encodeName(journalPath).constData());
+    removeJournalFile(journalPath);
 }
 
 JournalOutcome finishJournal(const QString &journalPath, const QStringList &allowedNames, const FileWriter &writer)

@@ -34,6 +34,10 @@ struct FileChange {
 // has changed; after it the journal is left for finishJournal.
 void commitTogether(const QString &journalPath, const QList<FileChange> &changes, const FileWriter &writer);
 
+// Removes the journal at path. Returns true when it is gone (or never was);
+// false, with errno telling why, when it could not be removed.
+bool removeJournalFile(const QString &path);
+
 // What finishJournal did.
 enum class JournalOutcome {
     None,     // there was no journal

@@ -18,7 +18,6 @@
 #include <optional>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace kw {
 
@@ -357,7 +356,7 @@ QStringList createProgressFiles(const QString &folder, const Catalogue &catalogu
         // A marking left unfinished could otherwise be completed over the
         // templates at the next start.
         const QString journal = markingJournalPath(folder, subject, catalogue.code);
-        if (::unlink(QFile::encodeName(journal).constData()) != 0 && errno != ENOENT) {
+        if (!removeJournalFile(journal)) {
             failed.append(journal);
             continue;
         }
@@ -402,7 +401,7 @@ QString startSubjectAfresh(const QString &folder, int subject, const QString &co
     }
 
     const QString journal = markingJournalPath(folder, subject, code);
-    if (::unlink(QFile::encodeName(journal).constData()) != 0 && errno != ENOENT)
+    if (!removeJournalFile(journal))
         return QStringLiteral("%1 cannot be removed, so the results were left as they are (copies of them are kept "
                               "beside them).")
             .arg(fileName(journal));
