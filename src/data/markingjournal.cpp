@@ -157,11 +157,11 @@ void commitTogether(const QString &journalPath, const QList<FileChange> &changes
     removeJournalFile(journalPath);
 }
 
-JournalOutcome finishJournal(const QString &journalPath, const QStringList &allowedNames, const FileWriter &writer)
+void finishJournal(const QString &journalPath, const QStringList &allowedNames, const FileWriter &writer)
 {
     const std::optional<QByteArray> data = currentBytes(journalPath);
     if (!data)
-        return JournalOutcome::None;
+        return;
     const std::optional<QList<JournalEntry>> entries = parseJournal(*data);
     const QDir folder = QFileInfo(journalPath).absoluteDir();
 
@@ -187,7 +187,7 @@ JournalOutcome finishJournal(const QString &journalPath, const QStringList &allo
     }
     if (!applies) {
         removeJournal(journalPath);
-        return JournalOutcome::Dropped;
+        return;
     }
     for (const JournalEntry &entry : *entries) {
         const QString path = folder.filePath(entry.name);
@@ -195,7 +195,6 @@ JournalOutcome finishJournal(const QString &journalPath, const QStringList &allo
             writer.write(path, entry.bytes);
     }
     removeJournal(journalPath);
-    return JournalOutcome::Finished;
 }
 
 } // namespace kw

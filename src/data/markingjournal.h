@@ -38,17 +38,11 @@ void commitTogether(const QString &journalPath, const QList<FileChange> &changes
 // false, with errno telling why, when it could not be removed.
 bool removeJournalFile(const QString &path);
 
-// What finishJournal did.
-enum class JournalOutcome {
-    None,     // there was no journal
-    Finished, // its files now hold their new contents
-    Dropped,  // stale or damaged: removed, no file changed
-};
-
 // Completes a commit that a kill or a failed write interrupted. Only files
 // named in allowedNames (names, not paths, in the journal's folder) are ever
-// written. Throws RuntimeError when a file cannot be written or the journal
-// cannot be removed; the journal is then kept for the next try.
-JournalOutcome finishJournal(const QString &journalPath, const QStringList &allowedNames, const FileWriter &writer);
+// written; a stale or damaged journal is removed and no file changed. Throws
+// RuntimeError when a file cannot be written or the journal cannot be
+// removed; the journal is then kept for the next try.
+void finishJournal(const QString &journalPath, const QStringList &allowedNames, const FileWriter &writer);
 
 } // namespace kw
