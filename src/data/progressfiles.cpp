@@ -115,16 +115,6 @@ QString readProgressFile(const QString &path, RecordFile *file)
     return {};
 }
 
-int fieldCount(const QString &line)
-{
-    return int(line.count(QLatin1Char('>')));
-}
-
-QString tagOf(const QString &key)
-{
-    return QLatin1Char('#') + key + QLatin1Char('#');
-}
-
 // The answer slots of each paper as its content gives them (entry 0 is paper
 // 101), or nullopt for a paper whose content cannot be read: such a paper
 // never opens, so its records are only checked for being there.
@@ -157,9 +147,9 @@ QString summaryProblem(const RecordFile &file, int paperCount)
     for (SummaryField field : kSummaryFields) {
         const QString key = summaryKey(field);
         const QString line = file.line(key);
-        if (!line.startsWith(tagOf(key) + QLatin1Char('>')))
+        if (!line.startsWith(RecordFile::tag(key) + QLatin1Char('>')))
             return QStringLiteral("%1: the %2 record is missing").arg(name, key);
-        if (const int count = fieldCount(line); count != paperCount)
+        if (const int count = RecordFile::fieldCount(line); count != paperCount)
             return QStringLiteral("%1: the %2 record has %3 fields, but the subject has %4 papers")
                 .arg(name, key)
                 .arg(count)
@@ -190,9 +180,9 @@ QString paperFileProblem(const RecordFile &file, ProgressFile kind, const QList<
     for (int i = 0; i < paperCount; ++i) {
         const QString &line = lines.at(i);
         const QString key = QString::number(101 + i);
-        if (!line.startsWith(tagOf(key) + QLatin1Char('>')))
+        if (!line.startsWith(RecordFile::tag(key) + QLatin1Char('>')))
             return QStringLiteral("%1: the record of paper %2 is missing").arg(name, key);
-        const int count = fieldCount(line);
+        const int count = RecordFile::fieldCount(line);
         if (slotCounts.at(i) && count != *slotCounts.at(i))
             return QStringLiteral("%1: the record of paper %2 has %3 fields, but the paper has %4 answer slots")
                 .arg(name, key)

@@ -11,11 +11,6 @@ namespace kw {
 
 namespace {
 
-QString tag(const QString &key)
-{
-    return QLatin1Char('#') + key + QLatin1Char('#');
-}
-
 void requireCapacity(int n, int capacity)
 {
     if (n > capacity)
@@ -46,15 +41,10 @@ QStringList extractFields(const QString &line, int n, int keyWidth, int capacity
     return fields;
 }
 
-int countFields(const QString &line)
-{
-    return int(line.count(QLatin1Char('>')));
-}
-
 // Walks lines forward from `next`, returning the first line holding key's tag.
 const QString &nextRecord(const QStringList &lines, qsizetype &next, const QString &key, const QString &name)
 {
-    const QString needle = tag(key);
+    const QString needle = RecordFile::tag(key);
     while (next < lines.size()) {
         const QString &line = lines.at(next++);
         if (line.contains(needle))
@@ -147,7 +137,7 @@ QStringList RecordFile::fields(const QString &key, int n, int capacity) const
 QStringList RecordFile::allFields(const QString &key) const
 {
     const QString found = line(key);
-    const int m = countFields(found);
+    const int m = fieldCount(found);
     if (m == 0)
         throw RuntimeError(ErrorKind::SubscriptOutOfRange,
                            QStringLiteral("record %1 has no fields in %2").arg(key, m_name));
@@ -182,7 +172,7 @@ QList<int> RecordFile::fieldCountsForKeys(const QStringList &keys) const
     counts.reserve(keys.size());
     qsizetype next = 0;
     for (const QString &key : keys)
-        counts.append(countFields(nextRecord(m_lines, next, key, m_name)));
+        counts.append(fieldCount(nextRecord(m_lines, next, key, m_name)));
     return counts;
 }
 
@@ -192,7 +182,7 @@ QStringList RecordFile::fieldsForKeys(const QStringList &keys) const
     qsizetype next = 0;
     for (const QString &key : keys) {
         const QString &found = nextRecord(m_lines, next, key, m_name);
-        const int m = countFields(found);
+        const int m = fieldCount(found);
         if (m > 0)
             all += extractFields(found, m, kLongKeyWidth, m);
     }
@@ -233,6 +223,16 @@ QByteArray RecordFile::toBytes() const
 QStringList RecordFile::splitFields(const QString &line, int n, int capacity)
 {
     return extractFields(line, n, kShortKeyWidth, capacity);
+}
+
+QString RecordFile::tag(const QString &key)
+{
+    return QLatin1Char('#') + key + QLatin1Char('#');
+}
+
+int RecordFile::fieldCount(const QString &line)
+{
+    return int(line.count(QLatin1Char('>')));
 }
 
 QString RecordFile::recordLine(const QString &key, const QStringList &fields)

@@ -87,6 +87,12 @@ public:
     // The field extraction rule on a line in memory (three-character key).
     static QStringList splitFields(const QString &line, int n, int capacity);
 
+    // "#key#": what a record line of key holds.
+    static QString tag(const QString &key);
+
+    // The number of fields of a record line: its '>' separators.
+    static int fieldCount(const QString &line);
+
     // "#key#>f1>...>fn" (no trailing '>'); "#key#>" for no fields.
     static QString recordLine(const QString &key, const QStringList &fields);
 
