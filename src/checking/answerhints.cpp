@@ -133,25 +133,23 @@ QString numberHint(const QString &answer, const QLocale &locale, const QString &
     return QStringLiteral("That is not a number: type it in digits, like 12 or 3.5");
 }
 
-// The slots of the group that slot belongs to, or an empty range.
-std::pair<int, int> groupOf(const QStringList &keys, const QList<SlotType> &types, int slot)
+// The first slot of the group that slot belongs to, or 0 when it is in none.
+int groupHead(const QStringList &keys, const QList<SlotType> &types, int slot)
 {
     int head = slot;
     while (head >= 1 && keys.value(head - 1) == kFollowerKey)
         --head;
-    if (head < 1 || types.value(head - 1) != SlotType::Group)
-        return {0, -1};
-    int last = head;
-    while (last < keys.size() && keys.value(last) == kFollowerKey)
-        ++last;
-    return {head, last};
+    return head >= 1 && types.value(head - 1) == SlotType::Group ? head : 0;
 }
 
+// A hint when slot repeats an answer given in an earlier slot of its group.
 QString groupHint(const QStringList &answers, const QStringList &keys, const QList<SlotType> &types, int slot)
 {
-    const auto [first, last] = groupOf(keys, types, slot);
+    const int head = groupHead(keys, types, slot);
+    if (head == 0)
+        return {};
     const QString mine = normaliseAnswer(answers.value(slot - 1));
-    for (int other = first; other <= last && other < slot; ++other) {
+    for (int other = head; other < slot; ++other) {
         if (normaliseAnswer(answers.value(other - 1)) == mine)
             return QStringLiteral("You gave this answer already in this group");
     }
