@@ -103,13 +103,16 @@ QString ratioHint(const QString &answer, const QString &key)
 // either end, and what came off; nothing when nothing did.
 std::optional<std::pair<QString, QString>> withoutUnit(const QString &answer)
 {
-    QStringList marks{QStringLiteral("£"), QStringLiteral("$"), QStringLiteral("€"), QStringLiteral("%"),
-                      QStringLiteral("°")};
-    for (const Unit &unit : unitSpellings())
-        marks += unit.spellings;
-    // The longest spelling first, so "cm²" comes off whole rather than as "cm".
-    std::sort(marks.begin(), marks.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
-    for (const QString &mark : std::as_const(marks)) {
+    static const QStringList marks = [] {
+        QStringList all{QStringLiteral("£"), QStringLiteral("$"), QStringLiteral("€"), QStringLiteral("%"),
+                        QStringLiteral("°")};
+        for (const Unit &unit : unitSpellings())
+            all += unit.spellings;
+        // The longest spelling first, so "cm²" comes off whole rather than as "cm".
+        std::sort(all.begin(), all.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
+        return all;
+    }();
+    for (const QString &mark : marks) {
         if (answer.startsWith(mark, Qt::CaseInsensitive))
             return std::pair(answer.mid(mark.size()).trimmed(), mark);
         if (answer.endsWith(mark, Qt::CaseInsensitive))
