@@ -32,7 +32,6 @@ public:
     // The same picture in every state.
     void setPicture(const QPixmap &picture);
     void setPictures(const ButtonPictures &pictures);
-    ButtonPictures pictures() const { return m_pictures; }
 
     // The look the button's state calls for, and the picture that shows it.
     Look look() const;

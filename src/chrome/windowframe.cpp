@@ -36,7 +36,7 @@ QString stripPicture(bool active, const char *end)
 } // namespace
 
 WindowFrame::WindowFrame(QWidget *window, const Pictures &pictures, Options options)
-    : QObject(window), m_window(window), m_pictures(pictures), m_options(options)
+    : QObject(window), m_window(window), m_pictures(pictures)
 {
     setObjectName(QStringLiteral("WindowFrame"));
     m_window->setWindowFlags(m_window->windowFlags() | Qt::Window | Qt::FramelessWindowHint);
@@ -59,7 +59,7 @@ WindowFrame::WindowFrame(QWidget *window, const Pictures &pictures, Options opti
 
     m_minimise = titleButton(QStringLiteral("imgProgMin"), QStringLiteral("Minimise"));
     connect(m_minimise, &QAbstractButton::clicked, m_window, &QWidget::showMinimized);
-    if (m_options & Resizable) {
+    if (options & Resizable) {
         m_maximise = titleButton(QStringLiteral("imgProgMax"), QStringLiteral("Maximise"));
         connect(m_maximise, &QAbstractButton::clicked, this, &WindowFrame::toggleMaximised);
         m_sizer = pictureLabel(m_window, QStringLiteral("Sizer"), m_pictures.get(QStringLiteral("statusgrabber.bmp")));
@@ -78,8 +78,8 @@ WindowFrame::WindowFrame(QWidget *window, const Pictures &pictures, Options opti
     connect(closeKey, &QShortcut::activated, m_window, &QWidget::close);
 
     if (QLayout *layout = m_window->layout()) {
-        m_layoutMargins = layout->contentsMargins();
-        layout->setContentsMargins(m_layoutMargins + margins());
+        const QMargins own = layout->contentsMargins(); // the window's own margins, inside the frame
+        layout->setContentsMargins(own + margins());
     }
 
     for (QWidget *strip : {static_cast<QWidget *>(m_border.topLeft), static_cast<QWidget *>(m_border.topCentre),

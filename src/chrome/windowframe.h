@@ -54,8 +54,6 @@ public:
     // ones square.
     static QPolygon cornerPolygon(QSize size);
 
-    QWidget *window() const { return m_window; }
-    Options options() const { return m_options; }
     // Whether the title strip shows the active (blue) pictures.
     bool paintedActive() const { return m_active; }
     // The region set on the window at its last size change.
@@ -76,10 +74,8 @@ private:
 
     QWidget *m_window = nullptr;
     const Pictures &m_pictures;
-    Options m_options;
     bool m_active = false;
     QPolygon m_corners;
-    QMargins m_layoutMargins; // the window's own margins, inside the frame
 
     FrameBorder m_border;
     QLabel *m_title = nullptr;
