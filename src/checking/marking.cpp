@@ -11,7 +11,7 @@ PaperMarking markPaper(const QStringList &answers, const PaperContent &content, 
     const qsizetype slotTotal = content.keys.size();
     if (answers.size() < slotTotal || content.types.size() < slotTotal || content.marks.size() < slotTotal)
         throw RuntimeError(ErrorKind::SubscriptOutOfRange,
-                           QStringLiteral("%1 slotTotal, but %2 answers, %3 types and %4 marks")
+                           QStringLiteral("%1 slots, but %2 answers, %3 types and %4 marks")
                                .arg(slotTotal)
                                .arg(answers.size())
                                .arg(content.types.size())

@@ -99,14 +99,26 @@ private slots:
     {
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QStringList>("keys");
-        QTest::newRow("number key not a number") << QStringList{"5"} << QStringList{"five"};
-        QTest::newRow("fewer answers than slots") << QStringList{} << QStringList{"5"};
+        QTest::addColumn<QString>("detail");
+        QTest::newRow("number key not a number") << QStringList{"5"} << QStringList{"five"}
+                                                 << "number key \"five\" is not a number";
+        QTest::newRow("fewer answers than slots") << QStringList{} << QStringList{"5"}
+                                                  << "1 slots, but 0 answers, 1 types and 1 marks";
+        // The content below has one type and one mark.
+        QTest::newRow("fewer types and marks than slots") << QStringList{"5", "6"} << QStringList{"5", "6"}
+                                                          << "2 slots, but 2 answers, 1 types and 1 marks";
     }
     void damagedContentFails()
     {
         QFETCH(QStringList, answers);
         QFETCH(QStringList, keys);
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, kw::markPaper(answers, contentOf(keys, QStringLiteral("N"), {1})));
+        QFETCH(QString, detail);
+        try {
+            kw::markPaper(answers, contentOf(keys, QStringLiteral("N"), {1}));
+            QFAIL("damaged content was marked");
+        } catch (const RuntimeError &error) {
+            QCOMPARE(error.detail(), detail);
+        }
     }
 
     void timeTaken_data()
