@@ -44,6 +44,12 @@ public:
         follow();
     }
     QAction *action() const { return m_action; }
+    // Triggers the action, if there still is one and it is enabled.
+    void trigger() const
+    {
+        if (m_action && m_action->isEnabled())
+            m_action->trigger();
+    }
 
 private:
     QPointer<QAction> m_action;

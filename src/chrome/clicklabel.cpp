@@ -26,8 +26,7 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
         // The action may have gone or been disabled by whoever heard clicked().
-        if (m_binding.action() && m_binding.action()->isEnabled())
-            m_binding.action()->trigger();
+        m_binding.trigger();
     }
     QLabel::mouseReleaseEvent(event);
 }

@@ -82,8 +82,7 @@ void PictureButton::followAction()
 
 void PictureButton::triggerAction()
 {
-    if (m_binding.action() && m_binding.action()->isEnabled())
-        m_binding.action()->trigger();
+    m_binding.trigger();
 }
 
 QSize PictureButton::sizeHint() const
