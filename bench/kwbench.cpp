@@ -120,7 +120,7 @@ int startMainWindow(int argc, char *argv[], const QString &folderPath)
         return 0;
     };
     MainWindow window(context);
-    if (window.chosenSubject() == 0) {
+    if (!window.subjectUsable(window.chosenSubject())) {
         std::fprintf(stderr, "kwbench: no subject was loaded\n");
         return 1;
     }
@@ -215,7 +215,7 @@ int idlePlayer(int argc, char *argv[])
         return 0;
     };
     MainWindow contents(context);
-    if (contents.chosenSubject() == 0)
+    if (!contents.subjectUsable(contents.chosenSubject()))
         return 1;
     contents.show();
     contents.openPaper(0, 1);

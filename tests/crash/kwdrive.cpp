@@ -371,16 +371,11 @@ int startCleanly(const QString &folder)
         MainWindow window(contextFor(folder, clock, writer, &asked));
         window.show();
         QCoreApplication::processEvents();
-        int subject = 0;
-        for (int s = 1; s <= 3 && subject == 0; ++s) {
-            if (window.subjectUsable(s))
-                subject = s;
-        }
-        if (subject == 0) {
+        // The window opens on the first subject that can be used.
+        if (!window.subjectUsable(window.chosenSubject())) {
             complain(QStringLiteral("no subject can be opened"));
             return kExitFailure;
         }
-        window.chooseTab(subject);
         window.chooseTopic(1);
         window.openPaper(0, 1);
         PracticeWindow *practice = window.practiceWindow();
