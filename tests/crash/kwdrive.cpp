@@ -72,19 +72,6 @@ public:
     void wait(int) const override { QCoreApplication::processEvents(); }
 };
 
-// The six progress files of every subject the catalogue names.
-QStringList progressFiles(const QString &folder, const Catalogue &catalogue)
-{
-    QStringList paths;
-    for (int subject = 1; subject <= 3; ++subject) {
-        if (!catalogue.hasSubject(subject))
-            continue;
-        for (ProgressFile file : kProgressFiles)
-            paths.append(progressFilePath(folder, file, subject, catalogue.code));
-    }
-    return paths;
-}
-
 // The bytes of a file, with everything but printable ASCII escaped, so a
 // damaged file can be quoted exactly.
 QString exactContents(const QString &path)
@@ -165,8 +152,13 @@ QStringList leftovers(const QString &folder)
 {
     const Catalogue catalogue = loadCatalogue();
     QSet<QString> expected{QStringLiteral("Graphics")};
-    for (const QString &path : progressFiles(folder, catalogue))
-        expected.insert(QFileInfo(path).fileName());
+    // The six progress files of every subject the catalogue names.
+    for (int subject = 1; subject <= 3; ++subject) {
+        if (!catalogue.hasSubject(subject))
+            continue;
+        for (const QString &name : progressFileNames(subject, catalogue.code))
+            expected.insert(name);
+    }
     QStringList found;
     for (const QString &name : QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
         if (!expected.contains(name))
