@@ -61,6 +61,26 @@ bool waitForPage(PracticeWindow *window)
     return loaded.wait(30000);
 }
 
+// What a main window in a bench folder runs with: the system clock and the
+// real writer, and whatever it asks printed and answered with the first button.
+struct PlayerSetup {
+    SystemClock clock;
+    const FileWriter writer;
+
+    MainWindowContext context(const QString &folder) const
+    {
+        MainWindowContext made;
+        made.folder = folder;
+        made.clock = &clock;
+        made.writer = &writer;
+        made.ask = [](const QString &, const QString &text, const QStringList &) {
+            std::fprintf(stderr, "kwbench: asked \"%s\"\n", qPrintable(text));
+            return 0;
+        };
+        return made;
+    }
+};
+
 struct Largest {
     int subject = 0;
     int paper = 0;
@@ -106,20 +126,11 @@ int startMainWindow(int argc, char *argv[], const QString &folderPath)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kwpractice"));
     QApplication::setOrganizationName(QStringLiteral("Kestrelworks"));
-    const FileWriter writer;
-    const DataFolder folder = givenDataFolder(folderPath, writer);
+    const PlayerSetup setup;
+    const DataFolder folder = givenDataFolder(folderPath, setup.writer);
     if (folder.path.isEmpty())
         return 1;
-    SystemClock clock;
-    MainWindowContext context;
-    context.folder = folder.path;
-    context.clock = &clock;
-    context.writer = &writer;
-    context.ask = [](const QString &, const QString &text, const QStringList &) {
-        std::fprintf(stderr, "kwbench: asked \"%s\"\n", qPrintable(text));
-        return 0;
-    };
-    MainWindow window(context);
+    MainWindow window(setup.context(folder.path));
     if (!window.subjectUsable(window.chosenSubject())) {
         std::fprintf(stderr, "kwbench: no subject was loaded\n");
         return 1;
@@ -204,17 +215,8 @@ int idlePlayer(int argc, char *argv[])
     QTemporaryDir folder;
     if (!folder.isValid())
         return 1;
-    SystemClock clock;
-    const FileWriter writer;
-    MainWindowContext context;
-    context.folder = folder.path();
-    context.clock = &clock;
-    context.writer = &writer;
-    context.ask = [](const QString &, const QString &text, const QStringList &) {
-        std::fprintf(stderr, "kwbench: asked \"%s\"\n", qPrintable(text));
-        return 0;
-    };
-    MainWindow contents(context);
+    const PlayerSetup setup;
+    MainWindow contents(setup.context(folder.path()));
     if (!contents.subjectUsable(contents.chosenSubject()))
         return 1;
     contents.show();
@@ -320,17 +322,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "kwbench: no temporary folder\n");
         return 1;
     }
-    SystemClock clock;
-    const FileWriter writer;
-    MainWindowContext setup;
-    setup.folder = folder.path();
-    setup.clock = &clock;
-    setup.writer = &writer;
-    setup.ask = [](const QString &, const QString &text, const QStringList &) {
-        std::fprintf(stderr, "kwbench: asked \"%s\"\n", qPrintable(text));
-        return 0;
-    };
-    MainWindow contents(setup);
+    const PlayerSetup setup;
+    MainWindow contents(setup.context(folder.path()));
 
     // The largest paper is the one opened and paged through.
     const Largest largest = largestPaper(contents.catalogue());
