@@ -46,6 +46,14 @@ const QRegularExpression &progressName()
     return name;
 }
 
+// Names of the page copies the practice window writes, and of the table
+// copies older versions made.
+const QRegularExpression &pageCopyName()
+{
+    static const QRegularExpression name(QStringLiteral("^(temppaper[0-9]+\\.mht|temptext[0-9]*\\.txt)$"));
+    return name;
+}
+
 bool holdsProgressFiles(const QString &folder)
 {
     const QStringList names =
@@ -85,9 +93,11 @@ QStringList copyProgressFiles(const QString &from, const QString &to, const File
 // whose unfinished saves start-up removes.
 bool isSavedName(const QString &name)
 {
-    static const QRegularExpression saved(QStringLiteral(
-        "^(temppaper[0-9]+\\.mht|temptext[0-9]*\\.txt|\\.kwpractice-write-test)$"));
-    return progressName().match(name).hasMatch() || saved.match(name).hasMatch();
+    // The write probe's name, matched the way the patterns match theirs.
+    static const QRegularExpression probe(QLatin1Char('^') + QRegularExpression::escape(kWriteProbe)
+                                          + QLatin1Char('$'));
+    return progressName().match(name).hasMatch() || pageCopyName().match(name).hasMatch()
+           || probe.match(name).hasMatch();
 }
 
 // "<name>.kwsave-XXXXXX" with its name, or "" for any other file.
@@ -200,11 +210,10 @@ QStringList extractGraphics(const QString &folder)
 
 void removeLeftovers(const QString &folder)
 {
-    static const QRegularExpression copies(QStringLiteral("^(temppaper[0-9]+\\.mht|temptext[0-9]*\\.txt)$"));
     const QDir dir(folder);
     const QDir::Filters plainFiles = QDir::Files | QDir::Hidden | QDir::NoSymLinks;
     for (const QString &name : dir.entryList(plainFiles)) {
-        if (copies.match(name).hasMatch() || isSavedName(savedTarget(name)))
+        if (pageCopyName().match(name).hasMatch() || isSavedName(savedTarget(name)))
             QFile::remove(dir.filePath(name));
     }
 
