@@ -1,6 +1,7 @@
 #include "compiler/coursecompiler.h"
 
 #include "compiler/mhtml.h"
+#include "compiler/writeifchanged.h"
 #include "data/catalogue.h"
 #include "data/resources.h"
 #include "data/progressfiles.h"
@@ -226,14 +227,10 @@ CompiledCourse compileCourse(const CourseSource &course, QStringList *problems)
 bool writeCompiledCourse(const CompiledCourse &course, const QString &folder, const QString &qrcPath,
                          QStringList *problems)
 {
-    auto writeIfChanged = [&](const QString &path, const QByteArray &bytes) {
-        QFile existing(path);
-        if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() && existing.readAll() == bytes)
-            return true;
-        existing.close();
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
-            problems->append(QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString()));
+    auto write = [&](const QString &path, const QByteArray &bytes) {
+        const QString error = writeIfChanged(path, bytes);
+        if (!error.isEmpty()) {
+            problems->append(QStringLiteral("%1 cannot be written: %2").arg(path, error));
             return false;
         }
         return true;
@@ -255,12 +252,12 @@ bool writeCompiledCourse(const CompiledCourse &course, const QString &folder, co
     bool ok = true;
     for (auto it = course.cbegin(); it != course.cend(); ++it) {
         const QString path = QDir(folder).absoluteFilePath(QString::number(it.key()));
-        ok = writeIfChanged(path, it.value()) && ok;
+        ok = write(path, it.value()) && ok;
         qrc += "    <file alias=\"" + QByteArray::number(it.key()) + "\">" + qrcFolder.relativeFilePath(path).toUtf8()
                + "</file>\n";
     }
     qrc += "  </qresource>\n</RCC>\n";
-    return writeIfChanged(qrcPath, qrc) && ok;
+    return write(qrcPath, qrc) && ok;
 }
 
 } // namespace kw

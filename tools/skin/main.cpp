@@ -12,6 +12,8 @@
 #include "skinpaint.h"
 #include "skintheme.h"
 
+#include "compiler/writeifchanged.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -46,20 +48,6 @@ QString writePicture(const QImage &image, const QString &path)
     return writer.write(out) ? QString() : writer.errorString();
 }
 
-// Leaves a file that already holds `bytes` untouched, so that nothing built
-// from it is rebuilt. Returns an empty string on success.
-QString writeIfChanged(const QString &path, const QByteArray &bytes)
-{
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.size() == bytes.size() && existing.readAll() == bytes)
-        return {};
-    existing.close();
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        return file.errorString();
-    return {};
-}
-
 // Writes every picture into folder and, when their paths are given, the
 // resource list and the table of ids and names.
 int writeAll(const QString &folder, const QString &listPath, const QString &tablePath)
@@ -90,10 +78,10 @@ int writeAll(const QString &folder, const QString &listPath, const QString &tabl
         return 0;
 
     const QByteArray list = resourceList(pictures, folder, QFileInfo(listPath).absolutePath(), digest.result().toHex());
-    QString error = writeIfChanged(listPath, list);
+    QString error = kw::writeIfChanged(listPath, list);
     if (!error.isEmpty())
         return fail(QStringLiteral("%1: %2").arg(listPath, error));
-    error = writeIfChanged(tablePath, skinFilesSource(pictures));
+    error = kw::writeIfChanged(tablePath, skinFilesSource(pictures));
     if (!error.isEmpty())
         return fail(QStringLiteral("%1: %2").arg(tablePath, error));
     return 0;
