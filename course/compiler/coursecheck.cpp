@@ -264,11 +264,13 @@ struct Checker {
             tables[number] = table(contentTableResource(s, number));
         if (!tables[2] || !tables[3] || !tables[4] || !tables[5] || !tables[6])
             return;
-        for (int table = 2; table <= 6; ++table)
-            checkOrder(contentTableResource(s, table), keysInOrder(*lookup(contentTableResource(s, table))));
-        const QStringList keyIds = keysInOrder(*lookup(contentTableResource(s, 3)));
+        QStringList keyOrder[7]; // the keys of each table, in file order
+        for (int table = 2; table <= 6; ++table) {
+            keyOrder[table] = keysInOrder(*lookup(contentTableResource(s, table)));
+            checkOrder(contentTableResource(s, table), keyOrder[table]);
+        }
         for (int table = 4; table <= 6; ++table) {
-            if (keysInOrder(*lookup(contentTableResource(s, table))) != keyIds)
+            if (keyOrder[table] != keyOrder[3])
                 problem(QStringLiteral("%1: tables %2 and %3 list different questions")
                             .arg(name)
                             .arg(contentTableResource(s, 3))
@@ -356,7 +358,7 @@ struct Checker {
                 slotsPerPaper.append(0);
             }
         }
-        for (const QString &id : keyIds) {
+        for (const QString &id : keyOrder[3]) {
             if (!usedIds.contains(id))
                 problem(QStringLiteral("%1: question %2 is in the tables but on no paper").arg(name, id));
         }
