@@ -1,6 +1,7 @@
 #include "chrome/messagedialog.h"
 
 #include "chrome/background.h"
+#include "chrome/captionedbutton.h"
 #include "chrome/labels.h"
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
@@ -121,20 +122,12 @@ MessageDialog::MessageDialog(const Pictures &pictures, QWidget *parent)
     m_message->setObjectName(QStringLiteral("lblMessage"));
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    const ButtonPictures buttonPictures{pictures.get(QStringLiteral("button_off.bmp")),
-                                        pictures.get(QStringLiteral("button_on.bmp")),
-                                        pictures.get(QStringLiteral("button_pressed.bmp"))};
     for (int b = 0; b < 2; ++b) {
-        auto *button = new PictureButton(QStringLiteral("But%1").arg(b + 1), this);
-        button->setPictures(buttonPictures);
-        button->resize(kButtonSize);
-        auto *caption = new QLabel(button);
-        caption->setObjectName(QStringLiteral("But%1_lbl").arg(b + 1));
-        caption->setGeometry(0, 4, kButtonSize.width(), 17);
-        caption->setAlignment(Qt::AlignCenter);
-        caption->setAttribute(Qt::WA_TransparentForMouseEvents); // a click on the caption is a click on the button
-        m_buttons[b] = button;
-        m_captions[b] = caption;
+        const CaptionedButton made = captionedButton(this, pictures, QStringLiteral("But%1").arg(b + 1), kButtonSize,
+                                                     QStringLiteral("But%1_lbl").arg(b + 1),
+                                                     QRect(0, 4, kButtonSize.width(), 17));
+        m_buttons[b] = made.button;
+        m_captions[b] = made.caption;
     }
     connect(m_buttons[0], &QAbstractButton::clicked, this, &QDialog::accept);
     connect(m_buttons[1], &QAbstractButton::clicked, this, &QDialog::reject);
