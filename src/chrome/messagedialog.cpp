@@ -5,6 +5,7 @@
 #include "chrome/labels.h"
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
+#include "chrome/textwrap.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -81,20 +82,7 @@ protected:
 private:
     qreal layOut(QTextLayout &layout, int width) const
     {
-        layout.setText(layoutText(text()));
-        layout.setFont(font());
-        QTextOption option(Qt::AlignLeft);
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout.setTextOption(option);
-        qreal y = 0;
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            line.setPosition(QPointF(0, y));
-            y += line.height();
-        }
-        layout.endLayout();
-        return y;
+        return wrapText(layout, layoutText(text()), font(), width);
     }
 };
 

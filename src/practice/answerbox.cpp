@@ -1,5 +1,6 @@
 #include "practice/answerbox.h"
 
+#include "chrome/textwrap.h"
 #include "data/storabletext.h"
 
 #include <QKeyEvent>
@@ -99,19 +100,7 @@ void AnswerBox::layOutWrapped()
         return;
     m_laidOut = text();
     m_laidOutWidth = width;
-    m_layout.setText(m_laidOut);
-    m_layout.setFont(font());
-    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    m_layout.setTextOption(option);
-    m_layout.beginLayout();
-    qreal y = 0;
-    for (QTextLine line = m_layout.createLine(); line.isValid(); line = m_layout.createLine()) {
-        line.setLineWidth(width);
-        line.setPosition(QPointF(0, y));
-        y += line.height();
-    }
-    m_layout.endLayout();
+    wrapText(m_layout, m_laidOut, font(), width);
 }
 
 QList<QRectF> AnswerBox::wrappedLines()
