@@ -36,8 +36,21 @@ QString stripPicture(bool active, const char *end)
 } // namespace
 
 WindowFrame::WindowFrame(QWidget *window, const Pictures &pictures, Options options)
-    : QObject(window), m_window(window), m_pictures(pictures)
+    : QObject(window), m_window(window)
 {
+    const auto strip = [&pictures](bool active) {
+        return StripPictures{pictures.get(stripPicture(active, "left")), pictures.get(stripPicture(active, "center")),
+                             pictures.get(stripPicture(active, "right"))};
+    };
+    const auto glyph = [&pictures](const QString &name) {
+        return GlyphPictures{pictures.get(QStringLiteral("prog_blueoff_") + name + QStringLiteral(".bmp")),
+                             pictures.get(QStringLiteral("prog_blue_") + name + QStringLiteral(".bmp")),
+                             pictures.get(QStringLiteral("prog_white_") + name + QStringLiteral(".bmp"))};
+    };
+    m_activeStrip = strip(true);
+    m_inactiveStrip = strip(false);
+    m_closeGlyph = glyph(QStringLiteral("close"));
+    m_minimiseGlyph = glyph(QStringLiteral("min"));
     setObjectName(QStringLiteral("WindowFrame"));
     m_window->setWindowFlags(m_window->windowFlags() | Qt::Window | Qt::FramelessWindowHint);
 
@@ -62,7 +75,9 @@ WindowFrame::WindowFrame(QWidget *window, const Pictures &pictures, Options opti
     if (options & Resizable) {
         m_maximise = titleButton(QStringLiteral("imgProgMax"), QStringLiteral("Maximise"));
         connect(m_maximise, &QAbstractButton::clicked, this, &WindowFrame::toggleMaximised);
-        m_sizer = pictureLabel(m_window, QStringLiteral("Sizer"), m_pictures.get(QStringLiteral("statusgrabber.bmp")));
+        m_maximiseGlyph = glyph(QStringLiteral("max"));
+        m_restoreGlyph = glyph(QStringLiteral("norm"));
+        m_sizer = pictureLabel(m_window, QStringLiteral("Sizer"), pictures.get(QStringLiteral("statusgrabber.bmp")));
         m_sizer->setCursor(Qt::SizeFDiagCursor);
         m_sizer->setAccessibleName(QStringLiteral("Resize"));
         m_border.bottomRight->setCursor(Qt::SizeFDiagCursor);
@@ -125,9 +140,10 @@ PictureButton *WindowFrame::titleButton(const QString &name, const QString &acce
 void WindowFrame::paintTitle(bool active)
 {
     m_active = active;
-    m_border.topLeft->setPixmap(m_pictures.get(stripPicture(active, "left")));
-    m_border.topCentre->setPixmap(m_pictures.get(stripPicture(active, "center")));
-    m_border.topRight->setPixmap(m_pictures.get(stripPicture(active, "right")));
+    const StripPictures &strip = active ? m_activeStrip : m_inactiveStrip;
+    m_border.topLeft->setPixmap(strip.left);
+    m_border.topCentre->setPixmap(strip.centre);
+    m_border.topRight->setPixmap(strip.right);
     QPalette colours = m_title->palette();
     colours.setColor(QPalette::WindowText, QColor::fromRgb(active ? kActiveCaption : kInactiveCaption));
     m_title->setPalette(colours);
@@ -138,19 +154,18 @@ void WindowFrame::showWindowButtons()
 {
     // Active: blue pictures that light up under the mouse. Inactive: white
     // pictures whatever the mouse does.
-    const auto set = [this](PictureButton *button, const QString &glyph) {
+    const auto set = [this](PictureButton *button, const GlyphPictures &glyph) {
         if (m_active)
-            button->setPictures({m_pictures.get(QStringLiteral("prog_blueoff_") + glyph + QStringLiteral(".bmp")),
-                                 m_pictures.get(QStringLiteral("prog_blue_") + glyph + QStringLiteral(".bmp"))});
+            button->setPictures({glyph.off, glyph.on});
         else
-            button->setPicture(m_pictures.get(QStringLiteral("prog_white_") + glyph + QStringLiteral(".bmp")));
+            button->setPicture(glyph.inactive);
         button->resize(button->sizeHint());
     };
-    set(m_close, QStringLiteral("close"));
-    set(m_minimise, QStringLiteral("min"));
+    set(m_close, m_closeGlyph);
+    set(m_minimise, m_minimiseGlyph);
     if (m_maximise) {
         const bool maximised = m_window->isMaximized();
-        set(m_maximise, maximised ? QStringLiteral("norm") : QStringLiteral("max"));
+        set(m_maximise, maximised ? m_restoreGlyph : m_maximiseGlyph);
         const QString name = maximised ? QStringLiteral("Restore") : QStringLiteral("Maximise");
         m_maximise->setAccessibleName(name);
         m_maximise->setToolTip(name);

@@ -5,6 +5,7 @@
 #include <QFlags>
 #include <QMargins>
 #include <QObject>
+#include <QPixmap>
 #include <QPolygon>
 #include <QRgb>
 #include <QSize>
@@ -31,6 +32,9 @@ class PictureButton;
 // the window manager's own keyboard moving keeps working. The close image and
 // Alt+F4 run the window's close(), so a window that asks before closing asks
 // here too.
+//
+// The frame takes every picture it shows from `pictures` as it is made and
+// keeps no hold on `pictures` afterwards.
 class WindowFrame : public QObject {
     Q_OBJECT
 
@@ -72,8 +76,19 @@ private:
     void toggleMaximised();
     void showIcon();
 
+    // The pictures the frame switches between as the window is activated,
+    // maximised and restored.
+    struct StripPictures {
+        QPixmap left, centre, right;
+    };
+    struct GlyphPictures {
+        QPixmap off, on; // active: blue, lit under the mouse
+        QPixmap inactive; // white
+    };
+
     QWidget *m_window = nullptr;
-    const Pictures &m_pictures;
+    StripPictures m_activeStrip, m_inactiveStrip;
+    GlyphPictures m_closeGlyph, m_minimiseGlyph, m_maximiseGlyph, m_restoreGlyph;
     bool m_active = false;
     QPolygon m_corners;
 
