@@ -21,7 +21,6 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>

@@ -8,8 +8,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include <memory>
-
 namespace kw {
 
 namespace {

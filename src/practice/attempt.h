@@ -10,7 +10,6 @@ namespace kw {
 // it again: which files hold this attempt's answers and results, which summary
 // fields hold its score and state, and what else the attempt keeps.
 struct Attempt {
-    int number = 1;                    // 1: first attempt, 2: try again
     QString windowName;                // "Test1", "Test2"
     ProgressFile answersFile;
     ProgressFile resultsFile;
@@ -21,13 +20,13 @@ struct Attempt {
 
     static Attempt first()
     {
-        return {1, QStringLiteral("Test1"), ProgressFile::First, ProgressFile::FirstResults,
+        return {QStringLiteral("Test1"), ProgressFile::First, ProgressFile::FirstResults,
                 SummaryField::FirstScore, SummaryField::FirstState, true, false};
     }
 
     static Attempt second()
     {
-        return {2, QStringLiteral("Test2"), ProgressFile::Second, ProgressFile::SecondResults,
+        return {QStringLiteral("Test2"), ProgressFile::Second, ProgressFile::SecondResults,
                 SummaryField::SecondScore, SummaryField::SecondState, false, true};
     }
 };

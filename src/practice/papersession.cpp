@@ -86,8 +86,8 @@ PaperSession::PaperSession(const PaperAddress &address, const Attempt &attempt, 
     m_answerFile = readPaperFile(progressFilePath(address.folder, attempt.answersFile, address.subject, address.code),
                                  address.paperCount);
     answers = slotValues(m_answerFile, address.paperNumber, slotTotal);
-    m_resultFile = readPaperFile(resultsPath, address.paperCount);
-    results = verdicts(slotValues(m_resultFile, address.paperNumber, slotTotal), resultsPath, address.paperNumber);
+    const RecordFile resultFile = readPaperFile(resultsPath, address.paperCount);
+    results = verdicts(slotValues(resultFile, address.paperNumber, slotTotal), resultsPath, address.paperNumber);
     m_summary = readSubjectProgress(address.folder, address.subject, address.code, address.paperCount);
 
     if (attempt.carriesOver) {
@@ -191,7 +191,6 @@ PaperMarking PaperSession::mark(qint64 secondsTaken, const QString &date, const 
     else
         m_summary = recordSecondMarking(m_address.folder, m_address.subject, m_address.code, m_address.paperCount,
                                         m_address.index(), resultTexts, marking.percent, *m_writer);
-    m_resultFile.setRecord(QString::number(m_address.paperNumber), resultTexts);
     results = marking.results;
     return marking;
 }

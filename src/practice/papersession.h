@@ -90,7 +90,6 @@ private:
     PaperContent m_content;
     SubjectProgress m_summary;
     RecordFile m_answerFile; // the attempt's answers file, as last read or written
-    RecordFile m_resultFile; // the attempt's results file, as last read or written
     QStringList m_firstAnswers;
     QList<Verdict> m_firstResults;
 };
