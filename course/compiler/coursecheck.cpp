@@ -252,7 +252,7 @@ struct Checker {
         const QString name = QStringLiteral("subject %1").arg(s);
         if (subject.topicCount < 1 || subject.topicCount > kTopicNameCapacity)
             problem(QStringLiteral("%1: %2 topics (1 to 10)").arg(name).arg(subject.topicCount));
-        if (subject.paperCount != 5 * subject.topicCount)
+        if (subject.paperCount != kPapersPerTopic * subject.topicCount)
             problem(QStringLiteral("%1: %2 papers for %3 topics (five each)").arg(name).arg(subject.paperCount).arg(subject.topicCount));
         for (int t = 0; t < subject.topicCount && t < kTopicNameCapacity; ++t) {
             if (subject.topicNames.at(t).trimmed().isEmpty())

@@ -3,6 +3,8 @@
 // The course as its authors write it: catalogue.txt and one text file per
 // paper (see course/FORMAT.md).
 
+#include "data/catalogue.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -46,8 +48,6 @@ struct CourseSource {
     QString code;
     std::array<SourceSubject, 3> subjects;
 };
-
-inline constexpr int kPapersPerTopic = 5;
 
 // Reads the course under root. Problems the sources cannot be read past are
 // appended to problems as "file:line: message"; the rest is read as far as it goes.

@@ -12,6 +12,28 @@ namespace kw {
 // The catalogue records naming subjects 1, 2 and 3.
 inline constexpr std::array<const char *, 3> kSubjectNameKeys{"LAH", "LBH", "LCH"};
 
+// Every topic has five papers, numbered on through the subject from 101:
+// topic t's k-th paper is 100 + 5(t-1) + k, and a subject's score lists hold
+// it at position 5(t-1) + k - 1.
+inline constexpr int kPapersPerTopic = 5;
+inline constexpr int kFirstPaper = 101;
+
+constexpr int paperPosition(int topic, int k)
+{
+    return kPapersPerTopic * (topic - 1) + k - 1;
+}
+
+constexpr int paperNumber(int topic, int k)
+{
+    return kFirstPaper + paperPosition(topic, k);
+}
+
+// Which of its topic's papers (1..5) a paper is.
+constexpr int placeInTopic(int paperNumber)
+{
+    return (paperNumber - kFirstPaper) % kPapersPerTopic + 1;
+}
+
 struct CatalogueSubject {
     QString name;            // empty: the subject does not exist
     int topicCount = 0;      // TTn, at most 10

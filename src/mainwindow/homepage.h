@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/catalogue.h"
+
 #include <QWidget>
 
 #include <array>
@@ -19,7 +21,6 @@ class HomePage : public QWidget {
 
 public:
     static constexpr int kTopics = 10;
-    static constexpr int kPapersPerTopic = 5;
 
     HomePage(const Pictures &pictures, QWidget *parent = nullptr);
 

@@ -514,10 +514,9 @@ void MainWindow::chooseTopic(int topic)
 
 void MainWindow::showTopic(int topic)
 {
-    const int first = 5 * topic - 4;
-    for (int j = 1; j <= HomePage::kPapersPerTopic; ++j) {
-        m_home->firstScore(j)->setText(m_progress.firstScores().value(first + j - 2));
-        m_home->secondScore(j)->setText(m_progress.secondScores().value(first + j - 2));
+    for (int j = 1; j <= kPapersPerTopic; ++j) {
+        m_home->firstScore(j)->setText(m_progress.firstScores().value(paperPosition(topic, j)));
+        m_home->secondScore(j)->setText(m_progress.secondScores().value(paperPosition(topic, j)));
     }
     if (m_catalogue.hasSubject(m_subject))
         m_home->setHeading(m_catalogue.subject(m_subject).topicNames.value(topic - 1));
@@ -529,7 +528,7 @@ void MainWindow::openPaper(int offset, int attempt)
     const CatalogueSubject &subject = m_catalogue.subject(m_subject);
     PaperChoice choice;
     choice.subject = m_subject;
-    choice.paperNumber = 100 + 5 * m_topic - 4 + offset;
+    choice.paperNumber = paperNumber(m_topic, offset + 1);
     choice.topicName = subject.topicNames.value(m_topic - 1);
     choice.paperCount = subject.paperCount;
     choice.productCode = m_catalogue.code;

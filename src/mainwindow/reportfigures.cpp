@@ -6,8 +6,6 @@ namespace kw {
 
 namespace {
 
-constexpr int kPapersPerTopic = 5;
-
 double share(qint64 sum, int count)
 {
     return count > 0 ? double(sum) / (double(count) * 1000.0) : 0.0;
@@ -90,7 +88,7 @@ ReportFigures reportFigures(const CatalogueSubject &subject, const QStringList &
         TopicFigures topic;
         topic.name = subject.topicNames.value(t - 1);
         for (int k = 1; k <= kPapersPerTopic; ++k) {
-            const int position = kPapersPerTopic * (t - 1) + k - 1;
+            const int position = paperPosition(t, k);
             if (position >= subject.paperCount)
                 break;
             qint64 tenths = 0;

@@ -2,12 +2,6 @@
 
 namespace kw {
 
-namespace {
-
-constexpr int kPapersPerTopic = 5;
-
-} // namespace
-
 QString zonedLine(const QStringList &items)
 {
     QString line;
@@ -42,7 +36,7 @@ QStringList resultsSheetLines(const QString &title, const CatalogueSubject &subj
         lines << zonedLine({blank, blank, blank, QStringLiteral("score"), blank, blank, blank, QStringLiteral("score")});
         lines << zonedLine({blank, rule});
         for (int k = 1; k <= kPapersPerTopic; ++k) {
-            const int position = kPapersPerTopic * (t - 1) + k - 1;
+            const int position = paperPosition(t, k);
             lines << zonedLine({blank, QStringLiteral("Paper %1").arg(k), blank,
                                 progress.firstScores().value(position) + QLatin1Char('%'),
                                 progress.times().value(position), progress.dates().value(position), blank,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/catalogue.h"
 #include "practice/attempt.h"
 
 #include <QString>
@@ -17,7 +18,7 @@ struct PaperChoice {
     QString productCode;
 
     // Papers are numbered through the subject; a topic owns five in a row.
-    int paperInTopic() const { return (paperNumber - 101) % 5 + 1; }
+    int paperInTopic() const { return placeInTopic(paperNumber); }
 };
 
 } // namespace kw
