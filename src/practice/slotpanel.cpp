@@ -71,8 +71,12 @@ void SlotPanel::setLongAnswer(bool longAnswer)
     layOut();
 }
 
+// Filling the sheet sets every panel's unit and hint on each move; a panel
+// whose unit and hint stay as they were keeps its layout.
 void SlotPanel::setUnit(const QString &symbol, bool before)
 {
+    if (symbol == m_unit->text() && before == m_unitBefore)
+        return;
     m_unit->setText(symbol);
     m_unitBefore = before;
     layOut();
@@ -80,6 +84,8 @@ void SlotPanel::setUnit(const QString &symbol, bool before)
 
 void SlotPanel::setHint(const QString &hint)
 {
+    if (hint == m_hint->text())
+        return;
     m_hint->setText(hint);
     m_hint->setVisible(!hint.isEmpty());
     layOut();
