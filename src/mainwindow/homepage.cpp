@@ -92,9 +92,8 @@ HomePage::HomePage(const Pictures &pictures, QWidget *parent) : QWidget(parent)
         for (int attempt = 0; attempt < 2; ++attempt) {
             QLabel *score = placedLabel(this, QStringLiteral("%1%2").arg(attempt == 0 ? QStringLiteral("MSA") : QStringLiteral("MSB")).arg(j),
                                   QString(), QRect(kPercentLeft, top + attempt * 28, 0, 24));
-            score->setAutoFillBackground(true);
+            fillBackground(score, shaded ? palette().color(QPalette::Midlight) : QColor(Qt::white));
             QPalette colours = score->palette();
-            colours.setColor(QPalette::Window, shaded ? palette().color(QPalette::Midlight) : QColor(Qt::white));
             colours.setColor(QPalette::WindowText, Qt::black);
             score->setPalette(colours);
             score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

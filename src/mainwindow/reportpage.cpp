@@ -110,9 +110,8 @@ QWidget *ReportPage::buildOverall()
         setBold(figure, 1.1);
         if (lines[k].boxed) {
             figure->setAlignment(Qt::AlignCenter);
-            figure->setAutoFillBackground(true);
+            fillBackground(figure, kFigureBoxColour);
             QPalette colours = figure->palette();
-            colours.setColor(QPalette::Window, kFigureBoxColour);
             colours.setColor(QPalette::WindowText, Qt::white);
             figure->setPalette(colours);
         } else {
@@ -144,10 +143,7 @@ QWidget *ReportPage::buildTopical()
             back->setGeometry(kBackLeft[a], top + (24 - kBackHeight) / 2, kBackWidth, kBackHeight);
             fillBackground(back, kBackColour);
             QLabel *bar = placedLabel(back, QStringLiteral("TBar%1%2").arg(j).arg(letter), QString(), QRect(0, 0, 0, kBackHeight));
-            bar->setAutoFillBackground(true);
-            QPalette colours = bar->palette();
-            colours.setColor(QPalette::Window, a == 0 ? kFirstBarColour : kSecondBarColour);
-            bar->setPalette(colours);
+            fillBackground(bar, a == 0 ? kFirstBarColour : kSecondBarColour);
             QLabel *mark = placedLabel(section, QStringLiteral("TMark%1%2").arg(j).arg(letter), QString(),
                                  QRect(kBackLeft[a] + kBackWidth + 6, top, kMarkWidth, 24));
             mark->setStyleSheet(QStringLiteral("color: black;"));
