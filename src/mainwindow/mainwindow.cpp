@@ -455,8 +455,7 @@ void MainWindow::eraseResults()
         }
     }
     if (loadSubject()) {
-        showTopic(m_topic);
-        m_home->highlightTopic(m_topic);
+        chooseTopic(m_topic);
         buildReports();
     }
     m_trash->showErased(unwritten);
@@ -508,12 +507,6 @@ bool MainWindow::loadSubject()
 void MainWindow::chooseTopic(int topic)
 {
     m_topic = topic;
-    showTopic(topic);
-    m_home->highlightTopic(topic);
-}
-
-void MainWindow::showTopic(int topic)
-{
     for (int j = 1; j <= kPapersPerTopic; ++j) {
         m_home->firstScore(j)->setText(m_progress.firstScores().value(paperPosition(topic, j)));
         m_home->secondScore(j)->setText(m_progress.secondScores().value(paperPosition(topic, j)));
@@ -521,6 +514,7 @@ void MainWindow::showTopic(int topic)
     if (m_catalogue.hasSubject(m_subject))
         m_home->setHeading(m_catalogue.subject(m_subject).topicNames.value(topic - 1));
     m_home->arrangePaperScores();
+    m_home->highlightTopic(topic);
 }
 
 void MainWindow::openPaper(int offset, int attempt)

@@ -111,7 +111,6 @@ private:
     // Reads the chosen subject's summary and fills the topic list; false when
     // the subject can no longer be read.
     bool loadSubject();
-    void showTopic(int topic);
     // Closes any open practice window; false when the pupil chose to keep it
     // open because its answers could not be saved.
     bool unloadPractice();
