@@ -14,12 +14,6 @@ namespace {
 
 constexpr double kLargestPointSize = 10.0;
 
-void tell(const PrintHooks &hooks, const QString &message)
-{
-    if (hooks.tell)
-        hooks.tell(message);
-}
-
 QFont sheetFont(const QStringList &lines, QPaintDevice *device, double pageWidth)
 {
     QFont font(QStringLiteral("DejaVu Sans Mono"));
@@ -49,7 +43,7 @@ bool printOn(QPrinter *printer, const QStringList &lines, const QString &documen
 {
     if (paintResultsSheet(printer, lines, documentName))
         return true;
-    tell(hooks, QStringLiteral("Your results could not be printed. Check the printer, then press Print again."));
+    hooks.say(QStringLiteral("Your results could not be printed. Check the printer, then press Print again."));
     return false;
 }
 
@@ -91,29 +85,28 @@ void printResultsSheet(const QStringList &lines, const QString &documentName, QP
         printOn(&printer, lines, documentName, hooks);
         return;
     }
-    const QString path = hooks.choosePdfFile ? hooks.choosePdfFile(suggestedPdfPath(documentName, QStringLiteral("Results")))
-                                             : QString();
+    const QString path = hooks.askPdfFile(documentName, QStringLiteral("Results"));
     if (path.isEmpty())
         return;
     QPrinter printer(QPrinter::HighResolution);
     preparePdf(&printer, path);
     const QFileInfo file(path);
     if (!paintResultsSheet(&printer, lines, documentName)) {
-        tell(hooks, QStringLiteral("Your results could not be saved as \"%1\". Choose another folder and press "
-                                   "Print again.")
-                        .arg(file.fileName()));
+        hooks.say(QStringLiteral("Your results could not be saved as \"%1\". Choose another folder and press "
+                                 "Print again.")
+                      .arg(file.fileName()));
         return;
     }
-    tell(hooks, QStringLiteral("No printer is set up on this computer, so your results were saved as a PDF "
-                               "file, \"%1\", in the folder \"%2\".")
-                    .arg(file.fileName(), file.dir().dirName()));
+    hooks.say(QStringLiteral("No printer is set up on this computer, so your results were saved as a PDF "
+                             "file, \"%1\", in the folder \"%2\".")
+                  .arg(file.fileName(), file.dir().dirName()));
 }
 
 bool setUpPrinter(QPrinter *printer, QWidget *dialogParent, const PrintHooks &hooks)
 {
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-        tell(hooks, QStringLiteral("No printer is set up on this computer. Print saves your results as a PDF "
-                                   "file instead, in a folder you choose."));
+        hooks.say(QStringLiteral("No printer is set up on this computer. Print saves your results as a PDF "
+                                 "file instead, in a folder you choose."));
         return false;
     }
     QPrintDialog dialog(printer, dialogParent);

@@ -48,14 +48,7 @@ QString translated(const char *text)
 // "Question 3.pdf" (after the page title) in the pupil's documents.
 QString choosePdfFile(const QuestionViewer *viewer, const PrintHooks &hooks)
 {
-    return hooks.choosePdfFile ? hooks.choosePdfFile(suggestedPdfPath(viewer->title(), QStringLiteral("Question")))
-                               : QString();
-}
-
-void tell(const PrintHooks &hooks, const QString &message)
-{
-    if (hooks.tell)
-        hooks.tell(message);
+    return hooks.askPdfFile(viewer->title(), QStringLiteral("Question"));
 }
 
 void printToPdfFile(QuestionViewer *viewer, const PrintHooks &hooks)
@@ -70,8 +63,8 @@ void printToPdfFile(QuestionViewer *viewer, const PrintHooks &hooks)
             return;
         job->finish();
         const QString shown = QDir::toNativeSeparators(path);
-        tell(hooks, ok ? translated("The question was saved as a PDF file: %1").arg(shown)
-                       : translated("The question could not be saved as a PDF file: %1").arg(shown));
+        hooks.say(ok ? translated("The question was saved as a PDF file: %1").arg(shown)
+                     : translated("The question could not be saved as a PDF file: %1").arg(shown));
     });
     const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                              QPageLayout::Millimeter);
@@ -101,7 +94,7 @@ void printOnPrinter(QuestionViewer *viewer, QWidget *dialogParent, const PrintHo
     QObject::connect(viewer, &QWebEngineView::printFinished, job, [job, hooks](bool ok) {
         job->finish();
         if (!ok)
-            tell(hooks, translated("The question could not be printed."));
+            hooks.say(translated("The question could not be printed."));
     });
     viewer->print(job->printer.get());
 }
@@ -128,10 +121,21 @@ QString suggestedPdfPath(const QString &documentName, const QString &fallbackNam
     return path;
 }
 
+QString PrintHooks::askPdfFile(const QString &documentName, const QString &fallbackName) const
+{
+    return choosePdfFile ? choosePdfFile(suggestedPdfPath(documentName, fallbackName)) : QString();
+}
+
+void PrintHooks::say(const QString &message) const
+{
+    if (tell)
+        tell(message);
+}
+
 void printQuestion(QuestionViewer *viewer, QWidget *dialogParent, const PrintHooks &hooks)
 {
     if (PrintJob::running(viewer)) {
-        tell(hooks, translated("The question is still being printed. Please wait a moment and try again."));
+        hooks.say(translated("The question is still being printed. Please wait a moment and try again."));
         return;
     }
     if (QPrinterInfo::availablePrinters().isEmpty())

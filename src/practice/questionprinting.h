@@ -18,6 +18,12 @@ struct PrintHooks {
     // Tells the pupil something about the printing (where a PDF went, or why
     // nothing was printed).
     std::function<void(const QString &message)> tell;
+
+    // The PDF file the pupil chose for a document of that name (fallbackName
+    // standing in for an empty one), or "" when there is no one to ask.
+    QString askPdfFile(const QString &documentName, const QString &fallbackName) const;
+    // Tells the pupil, when there is someone to tell.
+    void say(const QString &message) const;
 };
 
 // "<documentName>.pdf" in the pupil's documents folder (the home folder when
