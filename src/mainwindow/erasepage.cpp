@@ -1,6 +1,7 @@
 #include "mainwindow/erasepage.h"
 
 #include "chrome/background.h"
+#include "chrome/captionedbutton.h"
 #include "chrome/picturebutton.h"
 #include "chrome/pictures.h"
 
@@ -27,22 +28,15 @@ QLabel *notice(QWidget *parent, const QString &name, const QString &text, int to
     return l;
 }
 
-// A picture button with its caption on it; the caption passes its clicks to
-// the button.
-PictureButton *captionedButton(QWidget *parent, const Pictures &pictures, const QString &name, const QString &caption,
-                               const QPoint &at)
+// A skin button with its caption on it, in bold.
+PictureButton *eraseButton(QWidget *parent, const Pictures &pictures, const QString &name, const QString &caption,
+                           const QPoint &at)
 {
-    auto *button = new PictureButton(name, parent);
-    button->setPictures({pictures.get(QStringLiteral("button_off.bmp")), pictures.get(QStringLiteral("button_on.bmp")),
-                         pictures.get(QStringLiteral("button_pressed.bmp"))});
-    button->setGeometry(QRect(at, kButtonSize));
+    const auto [button, label] = captionedButton(parent, pictures, name, kButtonSize, name + QStringLiteral("lbl"),
+                                                 QRect(QPoint(0, 0), kButtonSize));
+    button->move(at);
     button->setAccessibleName(caption);
-    button->setCursor(Qt::PointingHandCursor);
-    auto *label = new QLabel(caption, button);
-    label->setObjectName(name + QStringLiteral("lbl"));
-    label->setGeometry(0, 0, kButtonSize.width(), kButtonSize.height());
-    label->setAlignment(Qt::AlignCenter);
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setText(caption);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
@@ -60,12 +54,12 @@ ErasePage::ErasePage(const Pictures &pictures, QWidget *parent) : QWidget(parent
                      QStringLiteral("Click on the button below if you wish to erase all your past results and "
                                     "reset the program."),
                      90);
-    m_trash = captionedButton(this, pictures, QStringLiteral("ButTrash"), QStringLiteral("Trash"),
+    m_trash = eraseButton(this, pictures, QStringLiteral("ButTrash"), QStringLiteral("Trash"),
                               QPoint(middle - kButtonSize.width() / 2, 170));
     m_question = notice(this, QStringLiteral("Trashlbl2"), QStringLiteral("Are you sure?"), 90);
-    m_yes = captionedButton(this, pictures, QStringLiteral("ButTrash_Yes"), QStringLiteral("Yes"),
+    m_yes = eraseButton(this, pictures, QStringLiteral("ButTrash_Yes"), QStringLiteral("Yes"),
                             QPoint(middle - kButtonSize.width() - 12, 170));
-    m_no = captionedButton(this, pictures, QStringLiteral("ButTrash_No"), QStringLiteral("No"), QPoint(middle + 12, 170));
+    m_no = eraseButton(this, pictures, QStringLiteral("ButTrash_No"), QStringLiteral("No"), QPoint(middle + 12, 170));
     m_done = notice(this, QStringLiteral("Trashlbl3"), QStringLiteral("All your past results have been erased."), 90);
     m_failed = notice(this, QStringLiteral("Trashlbl4"), QString(), 90, 200);
 

@@ -80,9 +80,6 @@ MainWindow::MainWindow(const MainWindowContext &context, QWidget *parent) : QWid
 MainWindow::~MainWindow()
 {
     delete m_practice;
-    // The frame repaints its title from the pictures as the window goes away,
-    // which happens after this body: it must go before the pictures do.
-    qDeleteAll(findChildren<WindowFrame *>(Qt::FindDirectChildrenOnly));
     delete m_pictures;
 }
 
